@@ -1,0 +1,55 @@
+#include "equation/sketch.h"
+
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace zelta {
+
+QRgb nextCurveColour(RandomSequence &random)
+{
+    const float r1 = random.next();
+    const float r2 = random.next();
+    const float r3 = random.next();
+    return qRgb(static_cast<int>(roundHalfEven(r1 * 155.0)), static_cast<int>(roundHalfEven(r2 * 205.0)),
+                static_cast<int>(roundHalfEven(r3 * 255.0)));
+}
+
+void countCurve(EquationState &state)
+{
+    if (state.CurveCount < std::numeric_limits<std::int16_t>::max())
+        ++state.CurveCount;
+}
+
+void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSettings &settings)
+{
+    const int first = std::max<int>(settings.FirstColumn, 0);
+    const int last = std::min<int>(settings.LastColumn, EquationState::Columns - 1);
+    const int terms = std::clamp<int>(state.TermIndex, 0, EquationState::Slots);
+    constexpr double FloatMax = std::numeric_limits<float>::max();
+    for (int c = first; c <= last; ++c) {
+        double &sum = state.CurveValues[static_cast<std::size_t>(c)];
+        for (int t = 0; t < terms; ++t)
+            sum = state.term(t, c) + sum;
+        const double y = OriginRow - sum * settings.UnitTwips;
+        sum = 0;
+        if (std::isnan(y) || std::abs(y) > FloatMax)
+            continue;
+        surface.PSet(static_cast<float>(c), static_cast<float>(y));
+    }
+}
+
+void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &equation,
+                     double labelWidth)
+{
+    const int row = (curveCount - 1) * 200;
+    if (row > std::numeric_limits<std::int16_t>::max() || row < std::numeric_limits<std::int16_t>::min())
+        return;
+    surface.setCurrentX(static_cast<float>(9000 - labelWidth));
+    surface.setCurrentY(static_cast<float>(row));
+    surface.Print(QStringLiteral("y=") + equation);
+}
+
+} // namespace zelta

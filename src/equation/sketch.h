@@ -1,0 +1,31 @@
+// Drawing the equation: one point per column in the curve's colour, and its label.
+#pragma once
+
+#include "equation/state.h"
+#include "platform/random.h"
+#include "plot/geometry.h"
+#include "plot/plotsurface.h"
+
+#include <QRgb>
+#include <QString>
+
+namespace zelta {
+
+// RGB(r1 x 155, r2 x 205, r3 x 255) from the next three numbers, rounded half to even.
+QRgb nextCurveColour(RandomSequence &random);
+
+// Counts one more curve; the count stops at the largest 16-bit value.
+void countCurve(EquationState &state);
+
+// Sets one point per column of the domain at the row of the sum of all stored terms,
+// in the surface's ForeColor. Points too far off to place (not a number, beyond single
+// precision) are skipped.
+void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSettings &settings);
+
+// Prints "y=" + equation ending at 9000 - labelWidth on label line curveCount - 1;
+// labelWidth is the width of the label and one blank, in twips. Lines beyond the
+// 16-bit row range get no label.
+void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &equation,
+                     double labelWidth);
+
+} // namespace zelta

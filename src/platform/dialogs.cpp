@@ -1,0 +1,60 @@
+#include "platform/dialogs.h"
+
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace zelta {
+
+namespace {
+DialogService *current = nullptr;
+
+QWidget *dialogParent() { return QApplication::activeWindow(); }
+} // namespace
+
+DialogService &dialogs()
+{
+    static QtDialogService qtService;
+    return current ? *current : qtService;
+}
+
+void setDialogService(DialogService *service) { current = service; }
+
+void QtDialogService::message(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tavrin"), text, QMessageBox::Ok, dialogParent());
+    box.exec();
+}
+
+QString QtDialogService::input(const QString &prompt)
+{
+    QInputDialog box(dialogParent());
+    box.setWindowTitle(QStringLiteral("Zeltaplot"));
+    box.setLabelText(prompt);
+    box.setInputMode(QInputDialog::TextInput);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QPoint corner = screen ? screen->geometry().topLeft() : QPoint();
+    box.move(corner + QPoint(twipsToPixels(4000), twipsToPixels(3000)));
+    if (box.exec() != QDialog::Accepted)
+        return QString();
+    return box.textValue();
+}
+
+QString QtDialogService::saveBitmapName()
+{
+    QFileDialog box(dialogParent());
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setDefaultSuffix(QStringLiteral("bmp"));
+    box.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    box.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return QString();
+    return box.selectedFiles().constFirst();
+}
+
+} // namespace zelta

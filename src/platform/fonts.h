@@ -1,0 +1,6 @@
+// Registers the font faces the program names but fontconfig does not index.
+#pragma once
+
+namespace zelta {
+void registerFonts();
+}

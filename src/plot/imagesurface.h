@@ -1,0 +1,40 @@
+// The real drawing surface: a widget that paints into a persistent image, also while hidden.
+#pragma once
+
+#include "plot/plotsurface.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace zelta {
+
+class ImageSurface : public QWidget, public PlotSurface {
+    Q_OBJECT
+public:
+    explicit ImageSurface(QWidget *parent = nullptr);
+
+    QImage Image() const override;
+    void setToolTipText(const QString &text) override { setToolTip(text); }
+    double devicePixelRatioOfImage() const { return m_dpr; }
+
+    // Called with the pointer position in surface twips.
+    std::function<void(float x, float y)> mouseMoved;
+
+protected:
+    void drawLine(float x1, float y1, float x2, float y2, QRgb colour) override;
+    void drawPoint(float x, float y, QRgb colour) override;
+    void clear() override;
+    void drawText(float x, float y, const QString &text) override;
+
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void fillDevice(double x, double y, double width, double height, QRgb colour);
+
+    double m_dpr = 1;
+    int m_thickness = 1;
+    QImage m_image; // device pixels; the ratio is attached when it leaves the surface
+};
+
+} // namespace zelta

@@ -1,0 +1,152 @@
+#include "windows/curve/frmcurve.h"
+
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/twips.h"
+#include "plot/geometry.h"
+#include "plot/imagesurface.h"
+#include "windows/main/frmmain.h"
+#include "windows/windows.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QImageWriter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+
+namespace zelta {
+
+FrmCurve::FrmCurve()
+{
+    setObjectName(QStringLiteral("frmCurve"));
+    setWindowTitle(QStringLiteral("Curve"));
+    setFont(defaultWindowFont());
+    setFixedSize(twipsToPixels(9195), twipsToPixels(7065));
+
+    PicCurve = new ImageSurface(this);
+    PicCurve->setObjectName(QStringLiteral("PicCurve"));
+    PicCurve->setGeometry(twipsRect(0, 0, SurfaceWidth, SurfaceHeight));
+    PicCurve->mouseMoved = [this](float x, float y) { PicCurve_MouseMove(x, y); };
+
+    const auto button = [this](const char *name, const char *caption, int left, int width) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(twipsRect(left, 6240, width, 375));
+        return b;
+    };
+    CmdCopy = button("CmdCopy", "Copy to Clipboard", 960, 2295);
+    CmdSave = button("CmdSave", "Save as Bitmap", 3480, 2295);
+    Cmd = button("Cmd", "Reset Zeltaplot", 6000, 2415);
+    LblScale = new QLabel(QStringLiteral("Scale: One big square on each axis represents one units."), this);
+    LblScale->setObjectName(QStringLiteral("LblScale"));
+    LblScale->setGeometry(twipsRect(0, 6840, 9135, 255));
+    LblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // Designed tab order: the surface, Reset, the scale label, Save, Copy.
+    setTabOrder(Cmd, CmdSave);
+    setTabOrder(CmdSave, CmdCopy);
+
+    connect(CmdCopy, &QPushButton::clicked, this, &FrmCurve::CmdCopy_Click);
+    connect(CmdSave, &QPushButton::clicked, this, &FrmCurve::CmdSave_Click);
+    connect(Cmd, &QPushButton::clicked, this, &FrmCurve::Cmd_Click);
+}
+
+void FrmCurve::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmCurve::Form_Load() { PicCurve->Cls(); }
+
+void FrmCurve::CmdCopy_Click()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(PicCurve->Image());
+}
+
+bool saveBitmap(const QImage &picture, const QString &fileName, QString *error)
+{
+    QSaveFile file(fileName);
+    QString reason;
+    if (file.open(QIODevice::WriteOnly)) {
+        QImageWriter writer(&file, "bmp");
+        if (writer.write(picture) && file.commit())
+            return true;
+        reason = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
+    } else {
+        reason = file.errorString();
+    }
+    file.cancelWriting();
+    if (error)
+        *error = reason;
+    return false;
+}
+
+void FrmCurve::CmdSave_Click()
+{
+    const QString fileName = dialogs().saveBitmapName();
+    if (fileName.isEmpty())
+        return;
+    QString reason;
+    if (!saveBitmap(PicCurve->Image(), fileName, &reason))
+        dialogs().message(QStringLiteral("The picture was not saved to %1: %2").arg(fileName, reason));
+}
+
+void FrmCurve::resetMainWindow()
+{
+    FrmMain *main = windows().frmMain();
+    main->TxtEquation->setText(QString());
+    main->TxtStartX->setText(QStringLiteral("-9"));
+    main->TxtEndX->setText(QStringLiteral("9"));
+    main->TxtCoeff->setText(QString());
+    main->lblDes->setText(
+        QStringLiteral("Enter the settings of the grid or choose the default values and click Set grid."));
+    main->disableEquationButtons();
+    main->CmdGrid->setEnabled(true);
+    main->reset();
+}
+
+void FrmCurve::Cmd_Click()
+{
+    QGuiApplication::clipboard()->clear();
+    hide();
+    resetMainWindow();
+    FrmMain *main = windows().frmMain();
+    main->showSettingsPanel();
+    main->activateWindow();
+    main->focusOptOne();
+}
+
+void FrmCurve::Form_Unload() { resetMainWindow(); }
+
+void FrmCurve::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    windows().unloadCurve();
+}
+
+void FrmCurve::PicCurve_MouseMove(float x, float y)
+{
+    FrmMain *main = windows().frmMain();
+    float u = 500;
+    if (main->OptFour->isChecked())
+        u = 125;
+    else if (main->OptHalf->isChecked())
+        u = 1000;
+    else if (main->OptOne->isChecked())
+        u = 500;
+    else if (main->OptTwo->isChecked())
+        u = 250;
+    const float a = x - OriginColumn;
+    const float b = OriginRow - y;
+    PicCurve->setToolTipText(readoutNumber(a / u) + u',' + readoutNumber(b / u));
+}
+
+} // namespace zelta

@@ -1,0 +1,43 @@
+// The curve window: the drawing surface with copy, save and reset, and the pointer read-out.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace zelta {
+
+class ImageSurface;
+
+class FrmCurve : public QWidget {
+    Q_OBJECT
+public:
+    FrmCurve();
+
+    void Form_Load();
+    void Form_Unload();
+    void CmdCopy_Click();
+    void CmdSave_Click();
+    void Cmd_Click();
+    void PicCurve_MouseMove(float x, float y);
+
+    // Shows the window, modeless, in front of the main window.
+    void showInFront();
+
+    ImageSurface *PicCurve;
+    QPushButton *CmdCopy, *CmdSave, *Cmd;
+    QLabel *LblScale;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The main window's controls as a reset leaves them (reset steps 3 and 4).
+    void resetMainWindow();
+};
+
+// Writes the picture as a BMP file; the existing file stays untouched on failure.
+bool saveBitmap(const QImage &picture, const QString &fileName, QString *error = nullptr);
+
+} // namespace zelta
