@@ -1,4 +1,10 @@
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void x() { QVERIFY(true); } };
-QTEST_MAIN(T)
+
+class Placeholder : public QObject {
+    Q_OBJECT
+private slots:
+    void pending() { QSKIP("not written yet"); }
+};
+
+QTEST_MAIN(Placeholder)
 #include "tst_settings.moc"
