@@ -27,14 +27,20 @@ void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSetti
 {
     const int first = std::max<int>(settings.FirstColumn, 0);
     const int last = std::min<int>(settings.LastColumn, EquationState::Columns - 1);
+    if (first > last)
+        return;
     const int terms = std::clamp<int>(state.TermIndex, 0, EquationState::Slots);
+    double *sums = state.CurveValues.data();
+    // Term by term over the columns keeps each column's order of addition and reads the table in order.
+    for (int t = 0; t < terms; ++t) {
+        const double *row = state.row(t);
+        for (int c = first; c <= last; ++c)
+            sums[c] = row[c] + sums[c];
+    }
     constexpr double FloatMax = std::numeric_limits<float>::max();
     for (int c = first; c <= last; ++c) {
-        double &sum = state.CurveValues[static_cast<std::size_t>(c)];
-        for (int t = 0; t < terms; ++t)
-            sum = state.term(t, c) + sum;
-        const double y = OriginRow - sum * settings.UnitTwips;
-        sum = 0;
+        const double y = OriginRow - sums[c] * settings.UnitTwips;
+        sums[c] = 0;
         if (std::isnan(y) || std::abs(y) > FloatMax)
             continue;
         surface.PSet(static_cast<float>(c), static_cast<float>(y));

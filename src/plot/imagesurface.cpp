@@ -46,7 +46,7 @@ void ImageSurface::fillDevice(double x, double y, double width, double height, Q
         auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(row));
         std::fill(line + l, line + r, colour | 0xff000000u);
     }
-    update();
+    scheduleRepaint();
 }
 
 void ImageSurface::drawLine(float x1, float y1, float x2, float y2, QRgb colour)
@@ -62,20 +62,29 @@ void ImageSurface::drawLine(float x1, float y1, float x2, float y2, QRgb colour)
     QPainter painter(&m_image);
     painter.setPen(QPen(QColor(colour), m_thickness, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(QPointF(dx1, dy1), QPointF(dx2, dy2));
-    update();
+    scheduleRepaint();
 }
 
 void ImageSurface::drawPoint(float x, float y, QRgb colour)
 {
     if (!std::isfinite(x) || !std::isfinite(y))
         return;
-    fillDevice(twipsToDevice(x, m_dpr), twipsToDevice(y, m_dpr), m_thickness, m_thickness, colour);
+    const double dx = twipsToDevice(x, m_dpr), dy = twipsToDevice(y, m_dpr);
+    if (m_thickness == 1) {
+        // The common case, one device pixel: a curve is thousands of these.
+        if (dx >= 0 && dy >= 0 && dx < m_image.width() && dy < m_image.height()) {
+            reinterpret_cast<QRgb *>(m_image.scanLine(static_cast<int>(dy)))[static_cast<int>(dx)] = colour | 0xff000000u;
+            scheduleRepaint();
+        }
+        return;
+    }
+    fillDevice(dx, dy, m_thickness, m_thickness, colour);
 }
 
 void ImageSurface::clear()
 {
     m_image.fill(Qt::white);
-    update();
+    scheduleRepaint();
 }
 
 void ImageSurface::drawText(float x, float y, const QString &text)
@@ -88,11 +97,20 @@ void ImageSurface::drawText(float x, float y, const QString &text)
     const double left = twipsToDevice(x, m_dpr) / m_dpr;
     const double top = twipsToDevice(y, m_dpr) / m_dpr;
     painter.drawText(QPointF(left, top + metrics.ascent()), text);
+    scheduleRepaint();
+}
+
+void ImageSurface::scheduleRepaint()
+{
+    if (m_repaintPending)
+        return;
+    m_repaintPending = true;
     update();
 }
 
 void ImageSurface::paintEvent(QPaintEvent *)
 {
+    m_repaintPending = false;
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawImage(QPointF(0, 0), Image());

@@ -31,9 +31,12 @@ protected:
 
 private:
     void fillDevice(double x, double y, double width, double height, QRgb colour);
+    // One repaint request per batch of drawing, not one per point.
+    void scheduleRepaint();
 
     double m_dpr = 1;
     int m_thickness = 1;
+    bool m_repaintPending = false;
     QImage m_image; // device pixels; the ratio is attached when it leaves the surface
 };
 
