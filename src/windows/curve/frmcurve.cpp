@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QScreen>
 
 namespace zelta {
 
@@ -26,6 +27,8 @@ FrmCurve::FrmCurve()
     setWindowTitle(QStringLiteral("Curve"));
     setFont(defaultWindowFont());
     setFixedSize(twipsToPixels(9195), twipsToPixels(7065));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     PicCurve = new ImageSurface(this);
     PicCurve->setObjectName(QStringLiteral("PicCurve"));
