@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
+#include <QCursor>
 #include <algorithm>
 #include <cmath>
 
@@ -30,6 +32,14 @@ QImage ImageSurface::Image() const
     QImage copy = m_image;
     copy.setDevicePixelRatio(m_dpr);
     return copy;
+}
+
+void ImageSurface::setToolTipText(const QString &text)
+{
+    setToolTip(text);
+    // A tip already showing follows the pointer instead of keeping the old position's text.
+    if (QToolTip::isVisible() && underMouse())
+        QToolTip::showText(QCursor::pos(), text, this);
 }
 
 void ImageSurface::fillDevice(double x, double y, double width, double height, QRgb colour)

@@ -14,7 +14,7 @@ public:
     explicit ImageSurface(QWidget *parent = nullptr);
 
     QImage Image() const override;
-    void setToolTipText(const QString &text) override { setToolTip(text); }
+    void setToolTipText(const QString &text) override;
     double devicePixelRatioOfImage() const { return m_dpr; }
 
     // Called with the pointer position in surface twips.
