@@ -173,6 +173,8 @@ void FrmMain::buildControls()
     connect(CmdXY, &QPushButton::clicked, this, &FrmMain::CmdXY_Click);
     connect(cmdSketch, &QPushButton::clicked, this, &FrmMain::cmdSketch_Click);
     TxtEquation->installEventFilter(this);
+    for (QRadioButton *option : scaleOptions())
+        option->installEventFilter(this);
 }
 
 void FrmMain::buildMenus()
@@ -446,6 +448,18 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (!key->text().isEmpty())
             return true;
+    }
+    // Tabbing into the scale options lands on the selected one, as users expect of a group.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        auto *option = qobject_cast<QRadioButton *>(watched);
+        if (option && !option->isChecked() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            for (QRadioButton *o : scaleOptions())
+                if (o->isChecked()) {
+                    o->setFocus(reason);
+                    break;
+                }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
