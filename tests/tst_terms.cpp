@@ -24,6 +24,12 @@ const QString Prompt =
     QStringLiteral("Enter the value of a below. Only integers(between 0-10) are the acceptable choice");
 constexpr double Sentinel = 77.25;
 
+// A data column's value inside an expression.
+template <typename T> T fetch(const char *column)
+{
+    return *static_cast<T *>(QTest::qData(column, qMetaTypeId<T>()));
+}
+
 bool near(double actual, double expected)
 {
     return actual == expected || std::abs(actual - expected) <= 1e-12 * std::abs(expected);
@@ -104,9 +110,9 @@ private slots:
         setGrid();
         QCOMPARE(frm->CmdContin->isEnabled(), false);
         type(frm->TxtCoeff, keys);
-        QCOMPARE(frm->TxtCoeff->text(), QFETCH(QString, text));
-        QCOMPARE(frm->CmdContin->isEnabled(), QFETCH(bool, continueOn));
-        QCOMPARE(dialogs.messages, QFETCH(QStringList, messages));
+        QCOMPARE(frm->TxtCoeff->text(), fetch<QString>("text"));
+        QCOMPARE(frm->CmdContin->isEnabled(), fetch<bool>("continueOn"));
+        QCOMPARE(dialogs.messages, fetch<QStringList>("messages"));
         QCOMPARE(frm->lblDes->text(), QStringLiteral(" Click continue when done."));
     }
 
@@ -139,8 +145,8 @@ private slots:
         type(frm->TxtCoeff, keys);
         const QString typed = frm->TxtCoeff->text();
         click(frm->CmdContin);
-        QCOMPARE(frm->TxtEquation->text(), QFETCH(QString, appended));
-        QCOMPARE(frm->state.TermCoefficients[0], QFETCH(double, stored));
+        QCOMPARE(frm->TxtEquation->text(), fetch<QString>("appended"));
+        QCOMPARE(frm->state.TermCoefficients[0], fetch<double>("stored"));
         QCOMPARE(frm->state.TermIndex, std::int16_t(0));
         QCOMPARE(frm->TxtCoeff->text(), typed);
         // Continued
@@ -191,8 +197,8 @@ private slots:
         click(frm->CmdContin);
         dialogs.inputs = {QStringLiteral("4")};
         click(button(name));
-        QCOMPARE(frm->TxtEquation->text(), QStringLiteral(" (2) ") + QFETCH(QString, termText));
-        QCOMPARE(frm->lblDes->text(), QFETCH(QString, instruction));
+        QCOMPARE(frm->TxtEquation->text(), QStringLiteral(" (2) ") + fetch<QString>("termText"));
+        QCOMPARE(frm->lblDes->text(), fetch<QString>("instruction"));
         QCOMPARE(frm->state.TermIndex, std::int16_t(1));
         QVERIFY(termsEnabled(false));
         QVERIFY(frm->CmdPlus->isEnabled() && frm->CmdMinus->isEnabled() && frm->cmdSketch->isEnabled());
@@ -216,7 +222,7 @@ private slots:
         type(frm->TxtCoeff, QStringLiteral("2"));
         click(frm->CmdContin);
         click(frm->CmdXSquare);
-        click(button(QFETCH(QString, name)));
+        click(button(fetch<QString>("name")));
         QString text = QStringLiteral(" (2) x^2") + joint;
         QCOMPARE(frm->TxtEquation->text(), text);
         QCOMPARE(frm->state.TermSign, std::int16_t(sign));
@@ -234,7 +240,7 @@ private slots:
         QCOMPARE(frm->state.term(1, 5100), 2.0 * 1 * sign);
 
         // An edited coefficient replaces it.
-        click(button(QFETCH(QString, name)));
+        click(button(fetch<QString>("name")));
         QTest::keyClick(frm->TxtCoeff, Qt::Key_Backspace);
         QVERIFY(!frm->CmdContin->isEnabled());
         type(frm->TxtCoeff, QStringLiteral("1"));
@@ -256,6 +262,7 @@ private slots:
         QTest::keyClicks(frm->TxtEquation, QStringLiteral("abc 1+"));
         QTest::keyClick(frm->TxtEquation, Qt::Key_Backspace);
         QTest::keyClick(frm->TxtEquation, Qt::Key_Return);
+        frm->TxtEquation->selectAll();
         QTest::keyClick(frm->TxtEquation, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(frm->TxtEquation->text(), QStringLiteral(" (2) x^2"));
     }
@@ -287,7 +294,7 @@ private slots:
         QFETCH(int, power);
         QFETCH(QString, coefficient);
         QFETCH(bool, afterMinus);
-        setGrid(QFETCH(QString, option), start, end);
+        setGrid(fetch<QString>("option"), start, end);
         const int first = 4600 + static_cast<int>(start.toDouble() * unit);
         const int last = 4600 + static_cast<int>(end.toDouble() * unit);
         QCOMPARE(int(frm->plot.FirstColumn), first);
@@ -303,7 +310,7 @@ private slots:
         }
         for (int c : {first - 1, last + 1, 4600})
             frm->state.term(slot, c) = Sentinel;
-        click(button(QFETCH(QString, name)));
+        click(button(fetch<QString>("name")));
         QCOMPARE(frm->state.TermIndex, std::int16_t(slot + 1));
 
         const double coef = coefficient.toDouble();
@@ -354,14 +361,14 @@ private slots:
         QFETCH(double, a);
         setGrid(QStringLiteral("OptOne"), start, QStringLiteral("9"));
         const int first = frm->plot.FirstColumn;
-        type(frm->TxtCoeff, QFETCH(QString, coefficient));
+        type(frm->TxtCoeff, fetch<QString>("coefficient"));
         click(frm->CmdContin);
         dialogs.inputs = replies;
         click(frm->CmdXY);
         QCOMPARE(dialogs.inputs, QStringList());
         QCOMPARE(dialogs.prompts, QStringList(replies.size(), Prompt));
-        QCOMPARE(dialogs.messages, QFETCH(QStringList, messages));
-        QCOMPARE(frm->TxtEquation->text(), QFETCH(QString, text));
+        QCOMPARE(dialogs.messages, fetch<QStringList>("messages"));
+        QCOMPARE(frm->TxtEquation->text(), fetch<QString>("text"));
         QCOMPARE(frm->state.TermIndex, std::int16_t(1));
         QCOMPARE(frm->lblDes->text(), TermDone + u' ');
         const double coef = frm->state.TermCoefficients[0];
