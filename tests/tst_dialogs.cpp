@@ -1,4 +1,4 @@
-// The real Qt dialogs the program shows: captions, buttons, placement, and the save dialog's settings.
+// The real Qt dialogs the program shows: captions, buttons, placement, and Cancel.
 #include "platform/dialogs.h"
 
 #include <QDialogButtonBox>
@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -80,28 +79,6 @@ private slots:
         // 4000 and 3000 twips from the screen's corner.
         QCOMPARE(position, QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(267, 200));
         QCOMPARE(answer, reply);
-    }
-
-    void saveDialogAddsTheBitmapExtension()
-    {
-        QTemporaryDir dir;
-        QString filter, suffix;
-        bool confirms = false;
-        whenModal([&](QWidget *w) {
-            auto *box = qobject_cast<QFileDialog *>(w);
-            QVERIFY(box);
-            filter = box->nameFilters().join(u';');
-            suffix = box->defaultSuffix();
-            confirms = !box->testOption(QFileDialog::DontConfirmOverwrite);
-            box->setDirectory(dir.path());
-            box->selectFile(QStringLiteral("picture"));
-            QMetaObject::invokeMethod(box, "accept");
-        });
-        const QString name = zelta::dialogs().saveBitmapName();
-        QCOMPARE(filter, QStringLiteral("Bitmaps (*.bmp)"));
-        QCOMPARE(suffix, QStringLiteral("bmp"));
-        QVERIFY(confirms);
-        QCOMPARE(name, dir.filePath(QStringLiteral("picture.bmp")));
     }
 
     void cancelledSaveDialogGivesNoName()

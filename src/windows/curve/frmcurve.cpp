@@ -6,6 +6,7 @@
 #include "plot/geometry.h"
 #include "plot/imagesurface.h"
 #include "windows/main/frmmain.h"
+#include "windows/icon.h"
 #include "windows/windows.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ FrmCurve::FrmCurve()
 {
     setObjectName(QStringLiteral("frmCurve"));
     setWindowTitle(QStringLiteral("Curve"));
+    setWindowIcon(programIcon());
     setFont(defaultWindowFont());
     setFixedSize(twipsToPixels(9195), twipsToPixels(7065));
     if (const QScreen *screen = QGuiApplication::primaryScreen())

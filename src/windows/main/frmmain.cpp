@@ -8,6 +8,7 @@
 #include "plot/grid.h"
 #include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
+#include "windows/icon.h"
 #include "windows/windows.h"
 
 #include <QApplication>
@@ -73,6 +74,7 @@ FrmMain::FrmMain()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zeltaplot"));
+    setWindowIcon(programIcon());
     setFont(defaultWindowFont());
     buildControls();
     buildMenus();
