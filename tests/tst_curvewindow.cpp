@@ -406,44 +406,6 @@ private slots:
         QTest::mouseMove(c->windowHandle(), c->PicCurve->mapTo(c, QPoint(323, 210)));
         QTRY_COMPARE(c->PicCurve->toolTip(), QStringLiteral("0.49,0.5"));
     }
-
-    void picture200()
-    {
-        const qreal dpr = curve()->PicCurve->devicePixelRatioF();
-        if (dpr == 1) {
-            // The rest of this check needs a 200 % screen: run it in a second process.
-            QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-            child.setProcessEnvironment(env);
-            child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("picture200")});
-            QVERIFY(child.waitForFinished(60000));
-            const QByteArray out = child.readAll();
-            QVERIFY2(child.exitCode() == 0 && out.contains("PASS   : TstCurveWindow::picture200()"), out.constData());
-            return;
-        }
-        QCOMPARE(dpr, 2.0);
-        QTest::mouseClick(main->CmdGrid, Qt::LeftButton);
-        FrmCurve *c = curve();
-        const QImage image = c->PicCurve->Image();
-        QCOMPARE(image.size(), QSize(1226, 906));
-        QCOMPARE(image.devicePixelRatio(), 2.0);
-        // Column 4600 is device column 613, row 3200 device row 426; lines are two pixels thick.
-        const QRgb axis = qRgb(100, 100, 100), small = qRgb(230, 230, 230), blank = qRgb(255, 255, 255);
-        QCOMPARE(image.pixel(613, 302), axis);
-        QCOMPARE(image.pixel(614, 302), axis);
-        QCOMPARE(image.pixel(612, 426), small);
-        QCOMPARE(image.pixel(612, 427), small);
-        QCOMPARE(image.pixel(612, 428), blank);
-        QCOMPARE(image.pixel(615, 302), blank);
-        c->showInFront();
-        QVERIFY(QTest::qWaitForWindowExposed(c));
-        QCOMPARE(rgb(c->PicCurve->grab().toImage()), rgb(image));
-        QTest::mouseClick(c->CmdCopy, Qt::LeftButton);
-        QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(image));
-    }
 };
 
 QTEST_MAIN(TstCurveWindow)

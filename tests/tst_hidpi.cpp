@@ -2,13 +2,23 @@
 #include "plot/geometry.h"
 #include "plot/grid.h"
 #include "plot/imagesurface.h"
+#include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
+#include "windows/main/frmmain.h"
+#include "windows/windows.h"
+
+#include <QClipboard>
+#include <QPushButton>
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 class TestHiDpi : public QObject {
     Q_OBJECT
+    ScriptedDialogs m_dialogs;
+
+    static QImage rgb(const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); }
+
 private slots:
     void pictureHasTwiceThePixels()
     {
@@ -45,6 +55,22 @@ private slots:
         const QImage saved(name);
         QCOMPARE(saved.size(), QSize(1226, 906));
         QCOMPARE(saved.pixel(20, 454), qRgb(100, 100, 100));
+    }
+
+    void windowShowsAndCopiesTheFullPicture()
+    {
+        zelta::FrmMain *main = zelta::windows().frmMain();
+        main->show();
+        QTest::mouseClick(main->CmdGrid, Qt::LeftButton);
+        zelta::FrmCurve *curve = zelta::windows().frmCurve();
+        const QImage picture = curve->PicCurve->Image();
+        QCOMPARE(picture.size(), QSize(1226, 906));
+        curve->showInFront();
+        QVERIFY(QTest::qWaitForWindowExposed(curve));
+        QCOMPARE(rgb(curve->PicCurve->grab().toImage()), rgb(picture));
+        QTest::mouseClick(curve->CmdCopy, Qt::LeftButton);
+        QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(picture));
+        zelta::windows().destroyAll();
     }
 };
 
