@@ -1,90 +1,63 @@
-// The real Qt dialogs the program shows: captions, buttons, placement, and Cancel.
+// The real Qt message and input boxes: caption, icon, buttons, placement, and Cancel.
 #include "platform/dialogs.h"
 
-#include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 class TestDialogs : public QObject {
     Q_OBJECT
+    QString m_title, m_label;
+    QPoint m_pos;
 
-    // Runs `answer` on the modal dialog as soon as it is open.
-    void whenModal(const std::function<void(QWidget *)> &answer)
+    // Notes what the modal box shows once it is open, then answers it.
+    void answerWhenOpen(bool accept)
     {
-        auto *timer = new QTimer(this);
-        timer->setInterval(20);
-        connect(timer, &QTimer::timeout, this, [timer, answer] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
-                timer->stop();
-                timer->deleteLater();
-                answer(w);
+        QTimer::singleShot(50, this, [this, accept] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            m_title = box->windowTitle();
+            m_pos = box->pos();
+            if (auto *message = qobject_cast<QMessageBox *>(box)) {
+                m_label = message->text();
+                QCOMPARE(message->icon(), QMessageBox::NoIcon);
+                QCOMPARE(message->buttons().size(), 1);
+            } else if (auto *input = qobject_cast<QInputDialog *>(box)) {
+                m_label = input->labelText();
+                input->findChild<QLineEdit *>()->setText(QStringLiteral("2.5"));
             }
+            accept ? box->accept() : box->reject();
         });
-        timer->start();
     }
 
 private slots:
-    void messageBoxHasTheProgramCaptionAndOneOkButton()
+    void messageBox()
     {
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::Warning;
-        int buttons = 0;
-        whenModal([&](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            QVERIFY(box);
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            buttons = static_cast<int>(box->buttons().size());
-            box->button(QMessageBox::Ok)->click();
-        });
+        answerWhenOpen(true);
         zelta::dialogs().message(QStringLiteral("Inavlid range"));
-        QCOMPARE(title, QStringLiteral("Tavrin"));
-        QCOMPARE(text, QStringLiteral("Inavlid range"));
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QCOMPARE(buttons, 1);
+        QCOMPARE(m_title, QStringLiteral("Tavrin"));
+        QCOMPARE(m_label, QStringLiteral("Inavlid range"));
     }
 
-    void inputBoxIsTitledAndPlaced_data()
+    void inputBox_data()
     {
         QTest::addColumn<bool>("accept");
         QTest::addColumn<QString>("reply");
-        QTest::newRow("typed and accepted") << true << QStringLiteral("2.5");
-        QTest::newRow("cancelled gives the empty reply") << false << QString();
+        QTest::newRow("accepted") << true << QStringLiteral("2.5");
+        QTest::newRow("cancelled is the empty reply") << false << QString();
     }
-    void inputBoxIsTitledAndPlaced()
+    void inputBox()
     {
         QFETCH(bool, accept);
+        answerWhenOpen(accept);
         QFETCH(QString, reply);
-        QString title, prompt;
-        QPoint position;
-        whenModal([&](QWidget *w) {
-            auto *box = qobject_cast<QInputDialog *>(w);
-            QVERIFY(box);
-            title = box->windowTitle();
-            prompt = box->labelText();
-            position = box->pos();
-            box->findChild<QLineEdit *>()->setText(QStringLiteral("2.5"));
-            accept ? box->accept() : box->reject();
-        });
-        const QString answer = zelta::dialogs().input(QStringLiteral("Enter the value of a below."));
-        QCOMPARE(title, QStringLiteral("Zeltaplot"));
-        QCOMPARE(prompt, QStringLiteral("Enter the value of a below."));
-        // 4000 and 3000 twips from the screen's corner.
-        QCOMPARE(position, QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(267, 200));
-        QCOMPARE(answer, reply);
-    }
-
-    void cancelledSaveDialogGivesNoName()
-    {
-        whenModal([](QWidget *w) { static_cast<QDialog *>(w)->reject(); });
-        QCOMPARE(zelta::dialogs().saveBitmapName(), QString());
+        QCOMPARE(zelta::dialogs().input(QStringLiteral("Enter a.")), reply);
+        QCOMPARE(m_title, QStringLiteral("Zeltaplot"));
+        QCOMPARE(m_label, QStringLiteral("Enter a."));
+        // 4000 x 3000 twips from the screen's corner.
+        QCOMPARE(m_pos, QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(267, 200));
     }
 };
 
