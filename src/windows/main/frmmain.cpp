@@ -267,8 +267,9 @@ void FrmMain::applyScale(int row)
     plot.UnitTwips = s.unitTwips;
     plot.XLimit = s.xLimit;
     windows().frmCurve()->LblScale->setText(QString::fromLatin1(s.scale));
-    TxtStartX->setText(QString::fromLatin1(s.start));
-    TxtEndX->setText(QString::fromLatin1(s.end));
+    // In the user's decimal separator, so "-4.5" stays a number where the locale writes "-4,5".
+    TxtStartX->setText(generalNumber(readNumber(QString::fromLatin1(s.start), QLocale::c()).value_or(0)));
+    TxtEndX->setText(generalNumber(readNumber(QString::fromLatin1(s.end), QLocale::c()).value_or(0)));
 }
 
 void FrmMain::checkDomainBox(QLineEdit *box, QLineEdit *other, const QString &message, const QString &replacement)
