@@ -125,7 +125,6 @@ void FrmCurve::Cmd_Click()
     resetMainWindow();
     FrmMain *main = windows().frmMain();
     main->showSettingsPanel();
-    main->activateWindow();
     main->focusOptOne();
 }
 

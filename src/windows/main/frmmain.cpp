@@ -239,6 +239,8 @@ void FrmMain::showSettingsPanel()
 
 void FrmMain::focusOptOne()
 {
+    // Focusing a control brings its window to the front, as after a sketch from the curve window.
+    activateWindow();
     OptOne->setFocus();
     if (!OptOne->isChecked())
         OptOne->setChecked(true);
