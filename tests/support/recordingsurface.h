@@ -22,8 +22,6 @@ public:
     QImage Image() const override { return QImage(); }
     void setToolTipText(const QString &text) override { toolTip = text; }
 
-    QList<SurfaceOp> ofKind(SurfaceOp::Kind kind) const;
-
 protected:
     void drawLine(float x1, float y1, float x2, float y2, QRgb colour) override
     {
