@@ -23,24 +23,22 @@ struct ScaleRow {
     std::int16_t unitTwips; // twips per unit
     double xLimit;          // largest magnitude of a domain end
     const char *inGrid;     // caption of LblInGrid
-    const char *scale;      // caption of LblScale
-    const char *start;      // default domain
-    const char *end;
+    const char *scale;      // caption of LblScale; the default domain is -xLimit..xLimit
 };
 
 inline constexpr std::array<ScaleRow, 4> Scales{{
     {"OptHalf", "One big square represents half a unit in each axis", 0.5, 1000, 4.5,
      "The starting and ending X values can have values in the range -4.5 to 4.5",
-     "Scale: One big box represents half a unit on each axis", "-4.5", "4.5"},
+     "Scale: One big box represents half a unit on each axis"},
     {"OptOne", "One big square represents one unit on each axis", 1, 500, 9,
      "The starting and ending X values can have values in the range -9 to 9",
-     "Scale: One big box represents one unit on each axis", "-9", "9"},
+     "Scale: One big box represents one unit on each axis"},
     {"OptTwo", "One big square represents two units on each axis", 2, 250, 18,
      "The starting and ending X values can have values in the range -18 to 18",
-     "Scale: One big box represents two units on each axis", "-18", "18"},
+     "Scale: One big box represents two units on each axis"},
     {"OptFour", "One big square represents four units on each axis", 4, 125, 36,
      "The starting and ending X values can have values in the range -36 to 36",
-     "Scale: One big box represents four units on each axis", "-36", "36"},
+     "Scale: One big box represents four units on each axis"},
 }};
 
 // The scale and domain variables of the main window.

@@ -6,7 +6,7 @@
 #include "plot/geometry.h"
 #include "plot/imagesurface.h"
 #include "windows/main/frmmain.h"
-#include "windows/icon.h"
+#include "windows/decor.h"
 #include "windows/windows.h"
 
 #include <QApplication>
@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QScreen>
 
 namespace zelta {
 
@@ -29,8 +28,7 @@ FrmCurve::FrmCurve()
     setWindowIcon(programIcon());
     setFont(defaultWindowFont());
     setFixedSize(twipsToPixels(9195), twipsToPixels(7065));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    centreOnScreen(this);
 
     PicCurve = new ImageSurface(this);
     PicCurve->setObjectName(QStringLiteral("PicCurve"));

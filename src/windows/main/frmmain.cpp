@@ -8,7 +8,7 @@
 #include "plot/grid.h"
 #include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
-#include "windows/icon.h"
+#include "windows/decor.h"
 #include "windows/windows.h"
 
 #include <QApplication>
@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <algorithm>
 #include <vector>
 
@@ -82,10 +81,7 @@ FrmMain::FrmMain()
     const QSize client(twipsToPixels(6015), twipsToPixels(3720));
     centralWidget()->setFixedSize(client);
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen(this);
 }
 
 void FrmMain::buildControls()
@@ -270,8 +266,8 @@ void FrmMain::applyScale(int row)
     plot.XLimit = s.xLimit;
     windows().frmCurve()->LblScale->setText(QString::fromLatin1(s.scale));
     // In the user's decimal separator, so "-4.5" stays a number where the locale writes "-4,5".
-    TxtStartX->setText(generalNumber(readNumber(QString::fromLatin1(s.start), QLocale::c()).value_or(0)));
-    TxtEndX->setText(generalNumber(readNumber(QString::fromLatin1(s.end), QLocale::c()).value_or(0)));
+    TxtStartX->setText(generalNumber(-s.xLimit));
+    TxtEndX->setText(generalNumber(s.xLimit));
 }
 
 void FrmMain::checkDomainBox(QLineEdit *box, QLineEdit *other, const QString &message, const QString &replacement)

@@ -1,0 +1,29 @@
+#include "windows/decor.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+// Resources of a static library must be registered by hand.
+static void initResources() { Q_INIT_RESOURCE(zeltaplot); }
+
+namespace zelta {
+
+QIcon programIcon()
+{
+    // Built per window, not kept: a pixmap must not outlive the application.
+    static const bool registered = (initResources(), true);
+    Q_UNUSED(registered);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/zeltaplot16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/zeltaplot32.png"), QSize(32, 32));
+    return icon;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+} // namespace zelta
