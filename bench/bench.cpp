@@ -1,6 +1,7 @@
 // Times the grid, Set Grid, one power term and one Sketch Curve, each beside the cheapest
 // way Qt does the same drawing or arithmetic, measured in the same run.
 #include "equation/sketch.h"
+#include "equation/terms.h"
 #include "plot/geometry.h"
 #include "plot/grid.h"
 #include "plot/imagesurface.h"
@@ -123,7 +124,7 @@ int main(int argc, char *argv[])
         main->state.TermIndex = 0;
         for (int t = 0; t < EquationState::Slots; ++t) {
             main->state.TermCoefficients[static_cast<std::size_t>(t)] = 0.01 * t;
-            addTermValues(main->state, main->plot, powerOf(t % 4));
+            addTermValues(main->state, main->plot, [t](double c, double x) { return c * std::pow(x, t % 4); });
         }
         main->TxtEquation->setText(QStringLiteral("y (0.01) x^2 + (0.02) x^3"));
         const double sketch = medianMicroseconds([&] { main->state.CurveCount = 0; }, [&] { main->cmdSketch_Click(); });

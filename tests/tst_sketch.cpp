@@ -1,5 +1,6 @@
 // Sketching: the stored terms summed and plotted, the curve colour, the label, and the term limit.
 #include "equation/sketch.h"
+#include "equation/terms.h"
 #include "plot/imagesurface.h"
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
@@ -37,7 +38,7 @@ private slots:
         plotStoredCurve(s, state, {1, 500, 9, 5000, 5003});
         plotStoredCurve(s, state, {1, 500, 9, 5003, 5000});
         for (int count : {1, 164, 165})
-            printCurveLabel(s, std::int16_t(count), QStringLiteral("x"), 1234.5);
+            printCurveLabel(s, std::int16_t(count), QStringLiteral("y=x"), 1234.5);
         const auto at = [&s](int i) { return QPointF(s.ops[i].x1, s.ops[i].y1); };
         QCOMPARE(s.ops.size(), 9001 + 2 + 2);
         QCOMPARE(at(5000), QPointF(5100, 2400));

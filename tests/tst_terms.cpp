@@ -1,4 +1,5 @@
 // Coefficient entry, the joining of terms and the power terms, driven through the main window.
+#include "equation/terms.h"
 #include "scripteddialogs.h"
 #include "windows/main/frmmain.h"
 #include "windows/windows.h"

@@ -1,6 +1,9 @@
 #include "equation/sketch.h"
 
 #include "platform/numbers.h"
+#include "platform/twips.h"
+
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <cmath>
@@ -37,25 +40,32 @@ void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSetti
         for (int c = first; c <= last; ++c)
             sums[c] = row[c] + sums[c];
     }
-    constexpr double FloatMax = std::numeric_limits<float>::max();
     for (int c = first; c <= last; ++c) {
-        const double y = OriginRow - sums[c] * settings.UnitTwips;
+        plotPoint(surface, c, OriginRow - sums[c] * settings.UnitTwips);
         sums[c] = 0;
-        if (std::isnan(y) || std::abs(y) > FloatMax)
-            continue;
-        surface.PSet(static_cast<float>(c), static_cast<float>(y));
     }
 }
 
-void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &equation,
-                     double labelWidth)
+void plotPoint(PlotSurface &surface, int column, double row)
+{
+    if (std::isnan(row) || std::abs(row) > std::numeric_limits<float>::max())
+        return;
+    surface.PSet(static_cast<float>(column), static_cast<float>(row));
+}
+
+double labelWidth(const QFont &font, const QString &text)
+{
+    return pixelsToTwips(QFontMetricsF(font).horizontalAdvance(text));
+}
+
+void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &label, double labelWidth)
 {
     const int row = (curveCount - 1) * 200;
     if (row > std::numeric_limits<std::int16_t>::max() || row < std::numeric_limits<std::int16_t>::min())
         return;
     surface.setCurrentX(static_cast<float>(9000 - labelWidth));
     surface.setCurrentY(static_cast<float>(row));
-    surface.Print(QStringLiteral("y=") + equation);
+    surface.Print(label);
 }
 
 } // namespace zelta

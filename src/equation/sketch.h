@@ -17,15 +17,21 @@ QRgb nextCurveColour(RandomSequence &random);
 // Counts one more curve; the count stops at the largest 16-bit value.
 void countCurve(EquationState &state);
 
+// Sets the point (column, row) in the surface's ForeColor; a row too far off to place (not a
+// number, beyond single precision) is left out like any other point off the surface.
+void plotPoint(PlotSurface &surface, int column, double row);
+
 // Sets one point per column of the domain at the row of the sum of all stored terms,
 // in the surface's ForeColor. Points too far off to place (not a number, beyond single
 // precision) are skipped.
 void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSettings &settings);
 
-// Prints "y=" + equation ending at 9000 - labelWidth on label line curveCount - 1;
-// labelWidth is the width of the label and one blank, in twips. Lines beyond the
+// Width in twips of a label's measuring text in the given font.
+double labelWidth(const QFont &font, const QString &text);
+
+// Prints the label from column 9000 - labelWidth on label line curveCount - 1; labelWidth is
+// the width of its measuring text (the label and one blank), in twips. Lines beyond the
 // 16-bit row range get no label.
-void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &equation,
-                     double labelWidth);
+void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &label, double labelWidth);
 
 } // namespace zelta

@@ -20,13 +20,4 @@ using TermFunction = std::function<double(double coefficient, double x)>;
 bool addTermValues(EquationState &state, const PlotSettings &settings, const TermFunction &f,
                    std::optional<int> skipColumn = std::nullopt);
 
-// coefficient x x^n, the power of a double and a whole exponent.
-inline TermFunction powerOf(double n)
-{
-    return [n](double coefficient, double x) { return coefficient * std::pow(x, n); };
-}
-inline double linearTerm(double coefficient, double x) { return coefficient * x; }
-// Computed as a division, not as a product with 1/x.
-inline double reciprocalTerm(double coefficient, double x) { return coefficient / x; }
-
 } // namespace zelta

@@ -1,12 +1,14 @@
 #include "windows/main/frmmain.h"
 
 #include "equation/sketch.h"
+#include "equation/terms.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "plot/grid.h"
 #include "plot/imagesurface.h"
+#include "presets/presets.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/decor.h"
 #include "windows/windows.h"
@@ -14,7 +16,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,8 +23,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
-#include <vector>
 
 namespace zelta {
 
@@ -33,39 +32,7 @@ const QString SettingsPrompt =
     QStringLiteral("Enter the settings of the grid or accept the default values and click Set grid.");
 const QString TermDone = QStringLiteral("Click + or - or sketch curve as appropriate");
 const QString TermDoneBlank = QStringLiteral("Click + or - or sketch curve as appropriate ");
-const QString NotValid = QStringLiteral("Please enter a valid value");
 const QString CoefficientNotNumber = QStringLiteral("The coefficient is not a number.");
-
-struct Placed {
-    QWidget *widget;
-    int tabIndex;
-};
-
-template <typename W>
-W *place(std::vector<Placed> &order, QWidget *parent, const char *name, const QString &caption, int left,
-         int top, int width, int height, int tabIndex)
-{
-    auto *w = new W(caption, parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(twipsRect(left, top, width, height));
-    order.push_back({w, tabIndex});
-    return w;
-}
-
-QLabel *label(std::vector<Placed> &order, QWidget *parent, const char *name, const QString &caption, int left,
-              int top, int width, int height, int tabIndex, bool centred = false)
-{
-    auto *l = place<QLabel>(order, parent, name, caption, left, top, width, height, tabIndex);
-    l->setWordWrap(true);
-    l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    return l;
-}
-
-QLineEdit *textBox(std::vector<Placed> &order, QWidget *parent, const char *name, int left, int top, int width,
-                   int height, int tabIndex)
-{
-    return place<QLineEdit>(order, parent, name, QString(), left, top, width, height, tabIndex);
-}
 
 } // namespace
 
@@ -77,6 +44,7 @@ FrmMain::FrmMain()
     setFont(defaultWindowFont());
     buildControls();
     buildMenus();
+    connectHandlers();
 
     const QSize client(twipsToPixels(6015), twipsToPixels(3720));
     centralWidget()->setFixedSize(client);
@@ -84,75 +52,8 @@ FrmMain::FrmMain()
     centreOnScreen(this);
 }
 
-void FrmMain::buildControls()
+void FrmMain::connectHandlers()
 {
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
-    std::vector<Placed> order;
-
-    FrameSettings = place<QGroupBox>(order, client, "FrameSettings", QStringLiteral("Grid Settings "), 120, 120,
-                                     5775, 3135, 1);
-    QWidget *fs = FrameSettings;
-    OptHalf = place<QRadioButton>(order, fs, "OptHalf", QString::fromLatin1(Scales[0].caption), 120, 2085, 4215,
-                                  255, 29);
-    OptOne = place<QRadioButton>(order, fs, "OptOne", QString::fromLatin1(Scales[1].caption), 120, 1710, 4215,
-                                 255, 28);
-    OptTwo = place<QRadioButton>(order, fs, "OptTwo", QString::fromLatin1(Scales[2].caption), 120, 1335, 4215,
-                                 255, 27);
-    OptFour = place<QRadioButton>(order, fs, "OptFour", QString::fromLatin1(Scales[3].caption), 120, 960, 4215,
-                                  255, 26);
-    CmdGrid = place<QPushButton>(order, fs, "CmdGrid", QStringLiteral("Set Grid"), 240, 2640, 5295, 375, 25);
-    TxtEndX = textBox(order, fs, "TxtEndX", 1320, 600, 1095, 285, 5);
-    TxtStartX = textBox(order, fs, "TxtStartX", 1320, 240, 1095, 285, 4);
-    LblInGrid = label(order, fs, "LblInGrid",
-                      QStringLiteral("The starting and ending X values can have the values between -9 and 9."), 120,
-                      2400, 5415, 255, 23, true);
-    LblEndX = label(order, fs, "LblEndX", QStringLiteral("Ending X value"), 120, 600, 1095, 375, 3);
-    LblStartX = label(order, fs, "LblStartX", QStringLiteral("Starting X value"), 120, 240, 1215, 375, 2);
-
-    FrameEquation = place<QGroupBox>(order, client, "FrameEquation", QStringLiteral("Equation "), 120, 120, 5775,
-                                     3135, 0);
-    QWidget *fe = FrameEquation;
-    const auto button = [&](const char *name, const char *caption, int left, int top, int width, int tabIndex) {
-        return place<QPushButton>(order, fe, name, QString::fromLatin1(caption), left, top, width, 375, tabIndex);
-    };
-    cmdTanAX = button("cmdTanAX", "tan ax", 2040, 2040, 855, 34);
-    cmdSinAX = button("cmdSinAX", "sin ax", 120, 2040, 855, 33);
-    cmdCosAX = button("cmdCosAX", "cos ax", 1080, 2040, 855, 32);
-    cmdSketch = button("cmdSketch", "Sketch Curve", 120, 2520, 5535, 31);
-    CmdContin = button("CmdContin", "Continue", 4800, 2040, 855, 24);
-    TxtCoeff = textBox(order, fe, "TxtCoeff", 3960, 2040, 855, 375, 21);
-    CmdMinus = button("CmdMinus", "-", 4920, 1080, 735, 20);
-    CmdPlus = button("CmdPlus", "+", 4920, 1560, 735, 19);
-    CmdAX = button("CmdAX", "a^x", 3960, 1560, 855, 17);
-    Cmdlog = button("Cmdlog", "log x", 3000, 1560, 855, 16);
-    Cmdtan = button("Cmdtan", "tan x", 2040, 1560, 855, 15);
-    Cmdcos = button("Cmdcos", "cos x", 1080, 1560, 855, 14);
-    Cmdsin = button("Cmdsin", "sin x", 120, 1560, 855, 13);
-    CmdXY = button("CmdXY", "x^a", 3960, 1080, 855, 12);
-    CmdXFive = button("CmdXFive", "x", 120, 1080, 855, 11);
-    CmdXFour = button("CmdXFour", "1/x", 3000, 1080, 855, 10);
-    CmdXCube = button("CmdXCube", "x^3", 2040, 1080, 855, 9);
-    CmdXSquare = button("CmdXSquare", "x^2", 1080, 1080, 855, 8);
-    TxtEquation = textBox(order, fe, "TxtEquation", 480, 600, 5055, 375, 6);
-    LblCoefficient = label(order, fe, "LblCoefficient", QStringLiteral("Coefficient"), 3120, 2160, 735, 255, 22, true);
-    LblEnter = label(order, fe, "LblEnter",
-                     QStringLiteral("Enter the equation below in the form y=f(x) using the options provided:"), 240,
-                     240, 5175, 255, 18);
-    LblEquation = label(order, fe, "LblEquation", QStringLiteral("y="), 240, 600, 255, 375, 7);
-    lblDes = label(order, client, "lblDes", QString(), 120, 3360, 5775, 255, 30, true);
-
-    // Tab order follows the designed tab indexes.
-    std::stable_sort(order.begin(), order.end(), [](const Placed &a, const Placed &b) { return a.tabIndex < b.tabIndex; });
-    QWidget *previous = nullptr;
-    for (const Placed &p : order) {
-        if (p.widget->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, p.widget);
-        previous = p.widget;
-    }
-
     connect(OptHalf, &QRadioButton::toggled, this, [this](bool on) { if (on) OptHalf_Click(); });
     connect(OptOne, &QRadioButton::toggled, this, [this](bool on) { if (on) OptOne_Click(); });
     connect(OptTwo, &QRadioButton::toggled, this, [this](bool on) { if (on) OptTwo_Click(); });
@@ -164,48 +65,30 @@ void FrmMain::buildControls()
     connect(CmdContin, &QPushButton::clicked, this, &FrmMain::CmdContin_Click);
     connect(CmdPlus, &QPushButton::clicked, this, &FrmMain::CmdPlus_Click);
     connect(CmdMinus, &QPushButton::clicked, this, &FrmMain::CmdMinus_Click);
-    connect(CmdXSquare, &QPushButton::clicked, this, &FrmMain::CmdXSquare_Click);
-    connect(CmdXCube, &QPushButton::clicked, this, &FrmMain::CmdXCube_Click);
-    connect(CmdXFive, &QPushButton::clicked, this, &FrmMain::CmdXFive_Click);
-    connect(CmdXFour, &QPushButton::clicked, this, &FrmMain::CmdXFour_Click);
-    connect(CmdXY, &QPushButton::clicked, this, &FrmMain::CmdXY_Click);
     connect(cmdSketch, &QPushButton::clicked, this, &FrmMain::cmdSketch_Click);
+    const std::pair<QPushButton *, void (FrmMain::*)()> terms[] = {
+        {CmdXSquare, &FrmMain::CmdXSquare_Click}, {CmdXCube, &FrmMain::CmdXCube_Click},
+        {CmdXFive, &FrmMain::CmdXFive_Click},     {CmdXFour, &FrmMain::CmdXFour_Click},
+        {CmdXY, &FrmMain::CmdXY_Click},           {Cmdsin, &FrmMain::Cmdsin_Click},
+        {Cmdcos, &FrmMain::Cmdcos_Click},         {Cmdtan, &FrmMain::Cmdtan_Click},
+        {Cmdlog, &FrmMain::Cmdlog_Click},         {CmdAX, &FrmMain::CmdAX_Click},
+        {cmdSinAX, &FrmMain::cmdSinAX_Click},     {cmdCosAX, &FrmMain::cmdCosAX_Click},
+        {cmdTanAX, &FrmMain::cmdTanAX_Click}};
+    for (const auto &[button, handler] : terms)
+        connect(button, &QPushButton::clicked, this, handler);
+    const std::pair<QAction *, void (FrmMain::*)()> presets[] = {
+        {mnuCur01, &FrmMain::mnuCur01_Click},     {mnuCurve02, &FrmMain::mnuCurve02_Click},
+        {mnuCurve03, &FrmMain::mnuCurve03_Click}, {mnuOneOver, &FrmMain::mnuOneOver_Click},
+        {mnuOverSquare, &FrmMain::mnuOverSquare_Click}, {mnuCurve04, &FrmMain::mnuCurve04_Click},
+        {mnuCurve05, &FrmMain::mnuCurve05_Click}, {mnuCurve06, &FrmMain::mnuCurve06_Click},
+        {mnuLog, &FrmMain::mnuLog_Click}};
+    for (const auto &[item, handler] : presets)
+        connect(item, &QAction::triggered, this, handler);
+    connect(mnuNew, &QAction::triggered, this, &FrmMain::mnuNew_Click);
+    connect(mnuExit, &QAction::triggered, qApp, &QCoreApplication::quit);
     TxtEquation->installEventFilter(this);
     for (QRadioButton *option : scaleOptions())
         option->installEventFilter(this);
-}
-
-void FrmMain::buildMenus()
-{
-    const auto item = [this](QMenu *menu, const char *name, const char *caption) {
-        QAction *a = menu->addAction(QString::fromLatin1(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuNew = item(mnuFile, "mnuNew", "&New Curve");
-    mnuExit = item(mnuFile, "mnuExit", "&Exit");
-
-    mnuGeneral = menuBar()->addMenu(QStringLiteral("&General Curves"));
-    mnuGeneral->setObjectName(QStringLiteral("mnuGeneral"));
-    mnuCur01 = item(mnuGeneral, "mnuCur01", "&y=x");
-    mnuCurve02 = item(mnuGeneral, "mnuCurve02", "&y=x^2");
-    mnuCurve03 = item(mnuGeneral, "mnuCurve03", "&y=x^3");
-    mnuOneOver = item(mnuGeneral, "mnuOneOver", "&y=1/x");
-    mnuOverSquare = item(mnuGeneral, "mnuOverSquare", "&y=1/(x^2)");
-    mnuCurve04 = item(mnuGeneral, "mnuCurve04", "&y=sin x");
-    mnuCurve05 = item(mnuGeneral, "mnuCurve05", "&y=cos x");
-    mnuCurve06 = item(mnuGeneral, "mnuCurve06", "&y=tan x");
-    mnuLog = item(mnuGeneral, "mnuLog", "&y=log x");
-
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHowTo = item(mnuHelp, "mnuHowTo", "&How to...");
-    mnuAbout = item(mnuHelp, "mnuAbout", "&About...");
-
-    connect(mnuNew, &QAction::triggered, this, &FrmMain::mnuNew_Click);
-    connect(mnuExit, &QAction::triggered, qApp, &QCoreApplication::quit);
 }
 
 std::array<QPushButton *, 13> FrmMain::termButtons() const
@@ -465,50 +348,31 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool FrmMain::addTerm(const QString &text, const TermFunction &f, const QString &instruction,
-                      std::optional<int> skipColumn)
+void FrmMain::termClick(TermId id)
 {
-    if (!addTermValues(state, plot, f, skipColumn))
-        return false;
-    TxtEquation->setText(TxtEquation->text() + text);
+    const TermKind &kind = termKind(id);
+    const double coefficient = state.TermCoefficients[static_cast<std::size_t>(std::clamp<int>(state.TermIndex, 0, EquationState::Slots - 1))];
+    double a = 0;
+    for (;;) {
+        if (kind.factor)
+            a = askFactor(dialogs(), *kind.factor);
+        // log x keeps x = 0 and negative x out, for this term and the rest of the equation.
+        if (kind.positiveOnly && plot.FirstColumn < OriginColumn + 1)
+            plot.FirstColumn = OriginColumn + 1;
+        const auto value = [&kind, a](double c, double x) { return kind.value(c, x, a); };
+        if (addTermValues(state, plot, value, kind.skipColumn))
+            break;
+        // Only a factor can fail a term (a negative x to a fractional power): ask again.
+        if (!kind.factor || state.full())
+            return;
+        dialogs().message(QString::fromLatin1(kind.factor->notNumber));
+    }
+    TxtEquation->setText(TxtEquation->text() + termText(kind, a, coefficient));
     cmdSketch->setEnabled(true);
     CmdPlus->setEnabled(true);
     CmdMinus->setEnabled(true);
     setTermButtonsEnabled(false);
-    lblDes->setText(instruction);
-    return true;
-}
-
-void FrmMain::CmdXSquare_Click() { addTerm(QStringLiteral("x^2"), powerOf(2), TermDone); }
-void FrmMain::CmdXCube_Click() { addTerm(QStringLiteral("x^3"), powerOf(3), TermDoneBlank); }
-void FrmMain::CmdXFive_Click() { addTerm(QStringLiteral("x"), linearTerm, TermDone); }
-void FrmMain::CmdXFour_Click() { addTerm(QStringLiteral("(1/x)"), reciprocalTerm, TermDone, int{OriginColumn}); }
-
-void FrmMain::CmdXY_Click()
-{
-    if (state.full())
-        return;
-    for (;;) {
-        const auto a = readNumber(
-            dialogs().input(QStringLiteral("Enter the value of a below. Only integers(between 0-10) are the acceptable choice")));
-        if (!a) {
-            dialogs().message(NotValid);
-            continue;
-        }
-        if (*a > 10 || *a < 0) {
-            dialogs().message(QStringLiteral(" Please enter a valid value. "));
-            continue;
-        }
-        QString text;
-        if (*a != 0)
-            text = QStringLiteral("x^") + generalNumber(*a);
-        else if (state.TermCoefficients[static_cast<std::size_t>(state.TermIndex)] == 1)
-            text = QStringLiteral("1");
-        // A negative x to a fractional power has no real value: ask again.
-        if (addTerm(text, powerOf(*a), TermDoneBlank))
-            return;
-        dialogs().message(NotValid);
-    }
+    lblDes->setText(kind.blankInstruction ? TermDoneBlank : TermDone);
 }
 
 void FrmMain::cmdSketch_Click()
@@ -517,15 +381,36 @@ void FrmMain::cmdSketch_Click()
         dialogs().message(QStringLiteral("Please enter the domain of X."));
         return;
     }
-    FrmCurve *curve = windows().frmCurve();
-    curve->showInFront();
+    windows().frmCurve()->showInFront();
+    startCurve();
+    plotStoredCurve(*windows().frmCurve()->PicCurve, state, plot);
+    const QString label = QStringLiteral("y=") + TxtEquation->text();
+    labelCurve(label + u' ', label);
+}
+
+void FrmMain::presetClick(int index)
+{
+    const Preset &preset = Presets[static_cast<std::size_t>(index)];
+    FrameSettings->hide();
+    FrameEquation->show();
+    windows().frmCurve()->showInFront();
+    if (!state.GridDrawn)
+        Grid();
+    startCurve();
+    plotPreset(*windows().frmCurve()->PicCurve, preset, plot.UnitTwips);
+    labelCurve(QString::fromLatin1(preset.measuringText), QString::fromLatin1(preset.label));
+}
+
+void FrmMain::startCurve()
+{
     countCurve(state);
-    ImageSurface &surface = *curve->PicCurve;
-    surface.setForeColor(nextCurveColour(programRandom()));
-    plotStoredCurve(surface, state, plot);
-    const QString equation = TxtEquation->text();
-    const double width = pixelsToTwips(QFontMetricsF(font()).horizontalAdvance(QStringLiteral("y=") + equation + u' '));
-    printCurveLabel(surface, state.CurveCount, equation, width);
+    windows().frmCurve()->PicCurve->setForeColor(nextCurveColour(programRandom()));
+}
+
+void FrmMain::labelCurve(const QString &measuringText, const QString &label)
+{
+    // Measured in this window's font, printed in the surface's.
+    printCurveLabel(*windows().frmCurve()->PicCurve, state.CurveCount, label, labelWidth(font(), measuringText));
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "equation/state.h"
-#include "equation/terms.h"
+#include "equation/termkinds.h"
 #include "plot/geometry.h"
 
 #include <QMainWindow>
@@ -39,12 +39,29 @@ public:
     void CmdContin_Click();
     void CmdPlus_Click() { joinTerms(QStringLiteral(" + "), 1); }
     void CmdMinus_Click() { joinTerms(QStringLiteral(" - "), -1); }
-    void CmdXSquare_Click();
-    void CmdXCube_Click();
-    void CmdXFive_Click();
-    void CmdXFour_Click();
-    void CmdXY_Click();
+    void CmdXSquare_Click() { termClick(TermId::XSquare); }
+    void CmdXCube_Click() { termClick(TermId::XCube); }
+    void CmdXFive_Click() { termClick(TermId::XFive); }
+    void CmdXFour_Click() { termClick(TermId::XFour); }
+    void CmdXY_Click() { termClick(TermId::XY); }
+    void Cmdsin_Click() { termClick(TermId::Sin); }
+    void Cmdcos_Click() { termClick(TermId::Cos); }
+    void Cmdtan_Click() { termClick(TermId::Tan); }
+    void Cmdlog_Click() { termClick(TermId::Log); }
+    void CmdAX_Click() { termClick(TermId::AX); }
+    void cmdSinAX_Click() { termClick(TermId::SinAX); }
+    void cmdCosAX_Click() { termClick(TermId::CosAX); }
+    void cmdTanAX_Click() { termClick(TermId::TanAX); }
     void cmdSketch_Click();
+    void mnuCur01_Click() { presetClick(0); }
+    void mnuCurve02_Click() { presetClick(1); }
+    void mnuCurve03_Click() { presetClick(2); }
+    void mnuOneOver_Click() { presetClick(3); }
+    void mnuOverSquare_Click() { presetClick(4); }
+    void mnuCurve04_Click() { presetClick(5); }
+    void mnuCurve05_Click() { presetClick(6); }
+    void mnuCurve06_Click() { presetClick(7); }
+    void mnuLog_Click() { presetClick(8); }
 
     // Focuses OptOne, selecting it (and so running its click) when it is not selected.
     void focusOptOne();
@@ -74,7 +91,7 @@ public:
     QMenu *mnuFile, *mnuGeneral, *mnuHelp;
     QAction *mnuNew, *mnuExit;
     QAction *mnuCur01, *mnuCurve02, *mnuCurve03, *mnuOneOver, *mnuOverSquare, *mnuCurve04, *mnuCurve05,
-        *mnuCurve06, *mnuLog;
+        *mnuCurve06, *mnuLog; // in the order of the preset table
     QAction *mnuHowTo, *mnuAbout;
 
     std::array<QPushButton *, 13> termButtons() const;
@@ -85,15 +102,21 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The controls and menus at their designed places (layout.cpp).
     void buildControls();
     void buildMenus();
+    void connectHandlers();
     void applyScale(int row);
     void checkDomainBox(QLineEdit *box, QLineEdit *other, const QString &message, const QString &replacement);
     bool domainEndInRange(QLineEdit *box, double &value);
     void joinTerms(const QString &joint, std::int16_t sign);
-    // The common end of every term button: values, text, buttons and instruction.
-    bool addTerm(const QString &text, const TermFunction &f, const QString &instruction,
-                 std::optional<int> skipColumn = std::nullopt);
+    // The term procedure every term button follows.
+    void termClick(TermId id);
+    // The procedure every General Curves item follows.
+    void presetClick(int preset);
+    // The new curve's colour, and its label on the next label line.
+    void startCurve();
+    void labelCurve(const QString &measuringText, const QString &label);
 };
 
 } // namespace zelta
