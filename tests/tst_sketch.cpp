@@ -1,20 +1,27 @@
-// Sketching: the stored terms summed and plotted, the curve colour, the label, and the term limit.
+// Sketch Curve: the stored terms summed and plotted, the curve's colour, its label line.
+#include "drive.h"
 #include "equation/sketch.h"
 #include "equation/terms.h"
 #include "plot/imagesurface.h"
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
-#include "windows/main/frmmain.h"
 #include "windows/windows.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
 using namespace zelta;
-static void click(std::initializer_list<QWidget *> buttons)
+
+static const PlotSettings Default{1, 500, 9, 100, 9100};
+
+static QList<QPointF> points(const RecordingSurface &s)
 {
-    for (QWidget *b : buttons)
-        QTest::mouseClick(b, Qt::LeftButton);
+    QList<QPointF> out;
+    for (const SurfaceOp &op : s.ops)
+        if (op.kind == SurfaceOp::Point)
+            out << QPointF(op.x1, op.y1);
+    return out;
 }
 
 class TstSketch : public QObject {
@@ -23,68 +30,143 @@ class TstSketch : public QObject {
 private slots:
     void cleanup() { windows().destroyAll(); }
 
-    void recordedCurveAndLabels()
+    // Twelve terms of x^2: a twelfth term is drawn as well as shown.
+    void everyStoredTermIsSummed()
     {
         EquationState state;
         for (int t = 0; t < 12; ++t)
-            QVERIFY(addTermValues(state, {1, 500, 9, 100, 9100}, [](double, double x) { return 2 * x * x; }));
-        state.term(11, 5001) = std::nan("");
-        state.term(11, 5002) = 1e40;
-        state.term(11, 5003) = -0x1p127 / 500; // row 2^127, still a float
+            QVERIFY(addTermValues(state, Default, [](double, double x) { return x * x; }));
         RecordingSurface s;
+        plotStoredCurve(s, state, Default);
+        const QList<QPointF> p = points(s);
+        QCOMPARE(p.size(), 9001);
+        QCOMPARE(p.first(), QPointF(100, 3400 - 12 * 81 * 500));
+        QCOMPARE(p[4700 - 100], QPointF(4700, 3400 - 12 * 0.04 * 500));
+        QVERIFY(std::ranges::all_of(state.CurveValues, [](double v) { return v == 0; })); // ready for the next
+    }
+
+    void pointOffTheSurface_data()
+    {
+        QTest::addColumn<double>("sum");
+        QTest::addColumn<bool>("drawn");
+        QTest::addColumn<float>("row");
+        QTest::newRow("on the surface") << 1.0 << true << 2900.0f;
+        QTest::newRow("far above, still a float") << -0x1p127 / 500 << true << 0x1p127f;
+        QTest::newRow("beyond single precision") << 1e40 << false << 0.0f;
+        QTest::newRow("beyond the double range") << qInf() << false << 0.0f;
+        QTest::newRow("not a number") << qQNaN() << false << 0.0f;
+    }
+    void pointOffTheSurface()
+    {
+        QFETCH(double, sum);
+        QFETCH(bool, drawn);
+        QFETCH(float, row);
+        EquationState state;
         state.TermIndex = 1;
-        plotStoredCurve(s, state, {1, 500, 9, 100, 9100});
-        state.TermIndex = 12;
-        plotStoredCurve(s, state, {1, 500, 9, 5000, 5003});
-        plotStoredCurve(s, state, {1, 500, 9, 5003, 5000});
-        for (int count : {1, 164, 165})
-            printCurveLabel(s, std::int16_t(count), QStringLiteral("y=x"), 1234.5);
-        const auto at = [&s](int i) { return QPointF(s.ops[i].x1, s.ops[i].y1); };
-        QCOMPARE(s.ops.size(), 9001 + 2 + 2);
-        QCOMPARE(at(5000), QPointF(5100, 2400));
-        QCOMPARE((QList<QPointF>{at(9001), at(9002), at(9003), at(9004)}),
-                 (QList<QPointF>{{5000, -4280}, {5003, 0x1p127}, {9000 - 1234.5, 0}, {9000 - 1234.5, 163 * 200}}));
+        state.term(0, 5000) = sum;
+        state.term(0, 5001) = 0;
+        RecordingSurface s;
+        plotStoredCurve(s, state, {1, 500, 9, 5000, 5001});
+        // The rest of the curve is drawn whatever happens to one column.
+        QCOMPARE(points(s).last(), QPointF(5001, 3400));
+        QCOMPARE(points(s).size(), drawn ? 2 : 1);
+        if (drawn)
+            QCOMPARE(float(points(s).first().y()), row);
+    }
+
+    void reversedDomainDrawsNothingButTheLabel()
+    {
+        EquationState state;
+        RecordingSurface s;
+        RandomSequence random;
+        sketchCurve(s, state, {1, 500, 9, 4601, 3600}, "log x", QFont(), random);
+        QCOMPARE(s.ops.size(), 1);
+        QCOMPARE(s.ops[0].text, "y=log x");
+        QCOMPARE(int(state.CurveCount), 1);
+    }
+
+    void labelLine_data()
+    {
+        QTest::addColumn<int>("curveCount");
+        QTest::addColumn<bool>("labelled");
+        QTest::addColumn<float>("row");
+        QTest::newRow("first") << 1 << true << 0.0f;
+        QTest::newRow("second") << 2 << true << 200.0f;
+        QTest::newRow("35th, below the surface") << 35 << true << 6800.0f;
+        QTest::newRow("164th, the last row in 16 bits") << 164 << true << 32600.0f;
+        QTest::newRow("165th, beyond 16 bits") << 165 << false << 0.0f;
+    }
+    void labelLine()
+    {
+        QFETCH(int, curveCount);
+        QFETCH(bool, labelled);
+        QFETCH(float, row);
+        RecordingSurface s;
+        printCurveLabel(s, std::int16_t(curveCount), "y=x", "y=x ", defaultWindowFont());
+        QCOMPARE(s.ops.size(), labelled ? 1 : 0);
+        if (!labelled)
+            return;
+        QCOMPARE(s.ops[0].y1, row);
+        // The measuring text, blank included, ends at column 9000.
+        QCOMPARE(s.ops[0].x1, float(9000 - 15 * QFontMetricsF(defaultWindowFont()).horizontalAdvance("y=x ")));
+    }
+
+    void curveCountStopsAt32767()
+    {
+        EquationState state;
         state.CurveCount = 32766;
         countCurve(state);
         countCurve(state);
-        QCOMPARE(state.CurveCount, std::int16_t(32767));
+        QCOMPARE(int(state.CurveCount), 32767);
     }
 
-    void sketchFullEquationTwice()
+    // Worked out from the first nine numbers of the program's sequence, r x 155, r x 205, r x 255.
+    void coloursOfARun()
+    {
+        RandomSequence run;
+        QCOMPARE(QColor(nextCurveColour(run)), QColor(126, 28, 231));
+        QCOMPARE(QColor(nextCurveColour(run)), QColor(129, 26, 247));
+        QCOMPARE(QColor(nextCurveColour(run)), QColor(142, 45, 161));
+    }
+
+    void emptyDomainIsRefused()
     {
         ScriptedDialogs dialogs;
         FrmMain *frm = windows().frmMain();
-        click({frm->CmdGrid});
-        QTest::keyClicks(frm->TxtCoeff, QStringLiteral("1"));
-        for (int i = 0; i < 26; ++i) // x^2 + x^2 - x^2 ... in every slot: the curve is 2 x^2
-            click({i % 2 ? frm->CmdPlus : frm->CmdMinus, frm->CmdContin, frm->CmdXSquare});
+        frm->show();
+        drive::setGrid(frm);
+        drive::addTerm(frm, "2", "CmdXSquare");
         frm->TxtEndX->setText(QString());
-        click({frm->cmdSketch});
-        QVERIFY(frm->state.CurveCount == 0 && !windows().frmCurve()->isVisible());
-        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Please enter the domain of X.")});
-        frm->TxtEndX->setText(QStringLiteral("9"));
+        drive::click(frm->cmdSketch);
+        QCOMPARE(dialogs.messages, QStringList{"Please enter the domain of X."});
+        QVERIFY(!windows().frmCurve()->isVisible());
+        QCOMPARE(int(frm->state.CurveCount), 0);
+    }
 
-        RandomSequence predicted = programRandom(), fresh, another;
-        QCOMPARE(nextCurveColour(fresh), nextCurveColour(another));
+    // The same equation twice: one curve drawn over the other in the next colour, two label lines.
+    void secondSketchInTheNextColour()
+    {
+        FrmMain *frm = windows().frmMain();
+        frm->show();
+        drive::setGrid(frm);
+        drive::addTerm(frm, "2", "CmdXSquare");
+        RandomSequence predicted = programRandom();
         const QRgb first = nextCurveColour(predicted), second = nextCurveColour(predicted);
         const auto sketch = [frm] {
-            click({frm->cmdSketch});
+            drive::click(frm->cmdSketch);
             return windows().frmCurve()->PicCurve->Image();
         };
         const QImage grid = windows().frmCurve()->PicCurve->Image(), once = sketch(), twice = sketch();
+        // 2x^2 is 2 at x = 1: column 5100, row 2400.
         QCOMPARE(once.pixel(340, 160), first);
+        QCOMPARE(twice.pixel(340, 160), second);
         for (int y = 26; y < grid.height(); ++y)
             for (int x = 0; x < grid.width(); ++x)
                 QCOMPARE(once.pixel(x, y) == first, twice.pixel(x, y) == second);
-        // Right of the curve, each sketch's label changes its own 13-pixel line only.
-        const QRect line1(400, 0, 213, 13), line2(400, 13, 213, 13);
+        // Right of the curve, each sketch's label changes its own line of 200 twips only.
+        const QRect line1(400, 0, 213, 13), line2(400, 14, 213, 12);
         QVERIFY(once.copy(line1) != grid.copy(line1) && twice.copy(line1) == once.copy(line1));
         QVERIFY(twice.copy(line2) != once.copy(line2) && once.copy(line2) == grid.copy(line2));
-
-        click({frm->CmdPlus, frm->CmdContin});
-        QCOMPARE(frm->state.TermIndex, std::int16_t(26));
-        QCOMPARE(frm->TxtEquation->text(), "x^2" + QString(" + x^2 - x^2").repeated(12) + " + x^2 + ");
-        QCOMPARE(dialogs.messages.size(), 2);
     }
 };
 

@@ -58,14 +58,30 @@ double labelWidth(const QFont &font, const QString &text)
     return pixelsToTwips(QFontMetricsF(font).horizontalAdvance(text));
 }
 
-void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &label, double labelWidth)
+void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &label,
+                     const QString &measuringText, const QFont &measureFont)
 {
     const int row = (curveCount - 1) * 200;
     if (row > std::numeric_limits<std::int16_t>::max() || row < std::numeric_limits<std::int16_t>::min())
         return;
-    surface.setCurrentX(static_cast<float>(9000 - labelWidth));
+    surface.setCurrentX(static_cast<float>(9000 - labelWidth(measureFont, measuringText)));
     surface.setCurrentY(static_cast<float>(row));
     surface.Print(label);
+}
+
+void startCurve(PlotSurface &surface, EquationState &state, RandomSequence &random)
+{
+    countCurve(state);
+    surface.setForeColor(nextCurveColour(random));
+}
+
+void sketchCurve(PlotSurface &surface, EquationState &state, const PlotSettings &settings,
+                 const QString &equation, const QFont &measureFont, RandomSequence &random)
+{
+    startCurve(surface, state, random);
+    plotStoredCurve(surface, state, settings);
+    const QString label = QStringLiteral("y=") + equation;
+    printCurveLabel(surface, state.CurveCount, label, label + u' ', measureFont);
 }
 
 } // namespace zelta

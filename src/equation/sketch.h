@@ -6,6 +6,7 @@
 #include "plot/geometry.h"
 #include "plot/plotsurface.h"
 
+#include <QFont>
 #include <QRgb>
 #include <QString>
 
@@ -29,9 +30,17 @@ void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSetti
 // Width in twips of a label's measuring text in the given font.
 double labelWidth(const QFont &font, const QString &text);
 
-// Prints the label from column 9000 - labelWidth on label line curveCount - 1; labelWidth is
-// the width of its measuring text (the label and one blank), in twips. Lines beyond the
-// 16-bit row range get no label.
-void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &label, double labelWidth);
+// Prints the label from column 9000 less the width of its measuring text (the label and one
+// blank, in the main window's font) on label line curveCount - 1. Lines beyond the 16-bit row
+// range get no label.
+void printCurveLabel(PlotSurface &surface, std::int16_t curveCount, const QString &label,
+                     const QString &measuringText, const QFont &measureFont);
+
+// Every new curve starts so: one more curve counted, and the next colour.
+void startCurve(PlotSurface &surface, EquationState &state, RandomSequence &random);
+
+// A new curve of the stored terms, labelled "y=" + equation.
+void sketchCurve(PlotSurface &surface, EquationState &state, const PlotSettings &settings,
+                 const QString &equation, const QFont &measureFont, RandomSequence &random);
 
 } // namespace zelta

@@ -99,11 +99,15 @@ void ImageSurface::clear()
 
 void ImageSurface::drawText(float x, float y, const QString &text)
 {
+    // Unsmoothed, so every pixel of the text is exactly the ForeColor.
+    QFont font = printFont();
+    font.setStyleStrategy(QFont::NoAntialias);
     QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.scale(m_dpr, m_dpr);
-    painter.setFont(printFont());
+    painter.setFont(font);
     painter.setPen(QColor(ForeColor()));
-    const QFontMetricsF metrics(printFont(), &m_image);
+    const QFontMetricsF metrics(font, &m_image);
     const double left = twipsToDevice(x, m_dpr) / m_dpr;
     const double top = twipsToDevice(y, m_dpr) / m_dpr;
     painter.drawText(QPointF(left, top + metrics.ascent()), text);

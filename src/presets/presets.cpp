@@ -30,4 +30,13 @@ void plotPreset(PlotSurface &surface, const Preset &preset, std::int16_t unitTwi
     }
 }
 
+void drawPreset(PlotSurface &surface, EquationState &state, std::int16_t unitTwips, const Preset &preset,
+                const QFont &measureFont, RandomSequence &random)
+{
+    startCurve(surface, state, random);
+    plotPreset(surface, preset, unitTwips);
+    printCurveLabel(surface, state.CurveCount, QString::fromLatin1(preset.label),
+                    QString::fromLatin1(preset.measuringText), measureFont);
+}
+
 } // namespace zelta

@@ -1,7 +1,11 @@
 // The nine curves of the General Curves menu, drawn across the whole surface without an equation.
 #pragma once
 
+#include "equation/state.h"
+#include "platform/random.h"
 #include "plot/plotsurface.h"
+
+#include <QFont>
 
 #include <array>
 #include <cstdint>
@@ -23,5 +27,9 @@ extern const std::array<Preset, 9> Presets;
 
 // One point per column of the preset's range in the surface's ForeColor.
 void plotPreset(PlotSurface &surface, const Preset &preset, std::int16_t unitTwips);
+
+// A preset as a new curve: counted, in the next colour, with its label.
+void drawPreset(PlotSurface &surface, EquationState &state, std::int16_t unitTwips, const Preset &preset,
+                const QFont &measureFont, RandomSequence &random);
 
 } // namespace zelta

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 
 #include <QStringList>
+#include <functional>
 
 class ScriptedDialogs : public zelta::DialogService {
 public:
@@ -18,4 +19,5 @@ public:
     QStringList prompts;
     QStringList inputs;    // replies, in order; an empty queue fails the test
     QStringList saveNames; // names the save dialog returns
+    std::function<void()> onInput; // runs while an input box is open
 };

@@ -33,6 +33,7 @@ const QString SettingsPrompt =
 const QString TermDone = QStringLiteral("Click + or - or sketch curve as appropriate");
 const QString TermDoneBlank = QStringLiteral("Click + or - or sketch curve as appropriate ");
 const QString CoefficientNotNumber = QStringLiteral("The coefficient is not a number.");
+const QString EquationFull = QStringLiteral("The equation cannot hold more than 26 terms.");
 
 } // namespace
 
@@ -300,7 +301,7 @@ void FrmMain::CmdContin_Click()
         return;
     }
     if (state.full()) {
-        dialogs().message(QStringLiteral("The equation cannot hold more than 26 terms."));
+        dialogs().message(EquationFull);
         return;
     }
     if (text != u"1")
@@ -314,6 +315,11 @@ void FrmMain::CmdContin_Click()
 
 void FrmMain::joinTerms(const QString &joint, std::int16_t sign)
 {
+    // A sign with no room for its term would leave the equation unable to be sketched.
+    if (state.full()) {
+        dialogs().message(EquationFull);
+        return;
+    }
     TxtEquation->setText(TxtEquation->text() + joint);
     state.TermSign = sign;
     CmdPlus->setEnabled(false);
@@ -382,35 +388,19 @@ void FrmMain::cmdSketch_Click()
         return;
     }
     windows().frmCurve()->showInFront();
-    startCurve();
-    plotStoredCurve(*windows().frmCurve()->PicCurve, state, plot);
-    const QString label = QStringLiteral("y=") + TxtEquation->text();
-    labelCurve(label + u' ', label);
+    // The label is measured in this window's font and printed in the surface's.
+    sketchCurve(*windows().frmCurve()->PicCurve, state, plot, TxtEquation->text(), font(), programRandom());
 }
 
 void FrmMain::presetClick(int index)
 {
-    const Preset &preset = Presets[static_cast<std::size_t>(index)];
     FrameSettings->hide();
     FrameEquation->show();
     windows().frmCurve()->showInFront();
     if (!state.GridDrawn)
         Grid();
-    startCurve();
-    plotPreset(*windows().frmCurve()->PicCurve, preset, plot.UnitTwips);
-    labelCurve(QString::fromLatin1(preset.measuringText), QString::fromLatin1(preset.label));
-}
-
-void FrmMain::startCurve()
-{
-    countCurve(state);
-    windows().frmCurve()->PicCurve->setForeColor(nextCurveColour(programRandom()));
-}
-
-void FrmMain::labelCurve(const QString &measuringText, const QString &label)
-{
-    // Measured in this window's font, printed in the surface's.
-    printCurveLabel(*windows().frmCurve()->PicCurve, state.CurveCount, label, labelWidth(font(), measuringText));
+    drawPreset(*windows().frmCurve()->PicCurve, state, plot.UnitTwips, Presets[static_cast<std::size_t>(index)],
+               font(), programRandom());
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

@@ -114,9 +114,6 @@ private:
     void termClick(TermId id);
     // The procedure every General Curves item follows.
     void presetClick(int preset);
-    // The new curve's colour, and its label on the next label line.
-    void startCurve();
-    void labelCurve(const QString &measuringText, const QString &label);
 };
 
 } // namespace zelta
