@@ -1,10 +1,12 @@
-// Times the grid, Set Grid, one power term and one Sketch Curve, each beside the cheapest
-// way Qt does the same drawing or arithmetic, measured in the same run.
+// Times the grid, Set Grid, two terms, one Sketch Curve and one preset curve, each beside the
+// cheapest way to do the same drawing or arithmetic, measured in the same run.
 #include "equation/sketch.h"
 #include "equation/terms.h"
 #include "plot/geometry.h"
 #include "plot/grid.h"
+#include "platform/dialogs.h"
 #include "plot/imagesurface.h"
+#include "presets/presets.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/main/frmmain.h"
 #include "windows/windows.h"
@@ -39,6 +41,14 @@ double medianMicroseconds(const std::function<void()> &prepare, const std::funct
     std::nth_element(times.begin(), times.begin() + Repetitions / 2, times.end());
     return times[Repetitions / 2];
 }
+
+// Answers every factor prompt with 10 and shows nothing.
+class TenReplies : public DialogService {
+public:
+    void message(const QString &) override {}
+    QString input(const QString &) override { return QStringLiteral("10"); }
+    QString saveBitmapName() override { return QString(); }
+};
 
 void report(const char *operation, double median, double floor)
 {
@@ -118,6 +128,23 @@ int main(int argc, char *argv[])
         report("Term x^3", term, floor);
     }
 
+    // The scaled tan term, its factor answered at once.
+    {
+        TenReplies replies;
+        setDialogService(&replies);
+        const double term = medianMicroseconds([&] { main->state.TermIndex = 0; }, [&] { main->cmdTanAX_Click(); });
+        setDialogService(nullptr);
+        std::vector<double> row(EquationState::Columns);
+        const double floor = medianMicroseconds([] {}, [&] {
+            for (int c = 100; c <= 9100; ++c) {
+                const double x = static_cast<double>(c - 4600) / 500;
+                row[static_cast<std::size_t>(c)] = (2 * std::tan(10 * x)) * 1;
+            }
+            sink = row[5000];
+        });
+        report("Term tan ax", term, floor);
+    }
+
     // One Sketch Curve of an equation of 26 terms.
     {
         main->state.clearTerms();
@@ -128,12 +155,45 @@ int main(int argc, char *argv[])
         }
         main->TxtEquation->setText(QStringLiteral("y (0.01) x^2 + (0.02) x^3"));
         const double sketch = medianMicroseconds([&] { main->state.CurveCount = 0; }, [&] { main->cmdSketch_Click(); });
+        // The same sums in the same order, the points straight into the image, the label by one painter.
         QImage image(613, 453, QImage::Format_RGB32);
+        std::vector<double> sums(EquationState::Columns);
+        const QFont labelFont = windows().frmCurve()->PicCurve->printFont();
         const double floor = medianMicroseconds([] {}, [&] {
-            for (int c = 100; c <= 9100; ++c)
-                image.setPixel(c / 15, (c * 7) % 453, 0xff102030u);
+            for (int t = 0; t < EquationState::Slots; ++t) {
+                const double *row = main->state.row(t);
+                for (int c = 100; c <= 9100; ++c)
+                    sums[static_cast<std::size_t>(c)] = row[c] + sums[static_cast<std::size_t>(c)];
+            }
+            for (int c = 100; c <= 9100; ++c) {
+                const double y = 3400 - sums[static_cast<std::size_t>(c)] * 500;
+                sums[static_cast<std::size_t>(c)] = 0;
+                if (y >= 0 && y < 6795)
+                    reinterpret_cast<QRgb *>(image.scanLine(static_cast<int>(y / 15)))[c / 15] = 0xff102030u;
+            }
+            QPainter p(&image);
+            p.setFont(labelFont);
+            p.drawText(400, 10, QStringLiteral("y= (0.01) x^2 + (0.02) x^3"));
         });
         report("Sketch", sketch, floor);
+    }
+
+    // y=tan x from the General Curves menu on a drawn grid, label included.
+    {
+        const double preset = medianMicroseconds([&] { main->state.CurveCount = 0; }, [&] { main->mnuCurve06_Click(); });
+        QImage image(613, 453, QImage::Format_RGB32);
+        const QFont labelFont = windows().frmCurve()->PicCurve->printFont();
+        const double floor = medianMicroseconds([] {}, [&] {
+            for (int c = 1; c <= 9200; ++c) {
+                const double y = 3400 - 500 * std::tan(static_cast<double>(c - 4600) / 500);
+                if (y >= 0 && y < 6795)
+                    reinterpret_cast<QRgb *>(image.scanLine(static_cast<int>(y / 15)))[c / 15] = 0xff102030u;
+            }
+            QPainter p(&image);
+            p.setFont(labelFont);
+            p.drawText(560, 10, QStringLiteral("y=tan x"));
+        });
+        report("Preset y=tan x", preset, floor);
     }
     curve->hide();
     windows().destroyAll();
