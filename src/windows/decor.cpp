@@ -1,6 +1,7 @@
 #include "windows/decor.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
 
@@ -24,6 +25,14 @@ void centreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+void assignText(QLineEdit *box, const QString &text)
+{
+    if (box->text() == text)
+        emit box->textChanged(text);
+    else
+        box->setText(text);
 }
 
 } // namespace zelta

@@ -50,6 +50,8 @@ FrmCurve::FrmCurve()
     LblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // Designed tab order: the surface, Reset, the scale label, Save, Copy.
+    PicCurve->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(PicCurve, Cmd);
     setTabOrder(Cmd, CmdSave);
     setTabOrder(CmdSave, CmdCopy);
 
@@ -106,9 +108,9 @@ void FrmCurve::resetMainWindow()
 {
     FrmMain *main = windows().frmMain();
     main->TxtEquation->setText(QString());
-    main->TxtStartX->setText(QStringLiteral("-9"));
-    main->TxtEndX->setText(QStringLiteral("9"));
-    main->TxtCoeff->setText(QString());
+    assignText(main->TxtStartX, QStringLiteral("-9"));
+    assignText(main->TxtEndX, QStringLiteral("9"));
+    assignText(main->TxtCoeff, QString());
     main->lblDes->setText(
         QStringLiteral("Enter the settings of the grid or choose the default values and click Set grid."));
     main->disableEquationButtons();
@@ -148,7 +150,9 @@ void FrmCurve::PicCurve_MouseMove(float x, float y)
         u = 250;
     const float a = x - OriginColumn;
     const float b = OriginRow - y;
-    PicCurve->setToolTipText(readoutNumber(a / u) + u',' + readoutNumber(b / u));
+    // Where the decimal separator is a comma, ";" keeps the two numbers apart.
+    const QChar separator = QLocale().decimalPoint() == u',' ? u';' : u',';
+    PicCurve->setToolTipText(readoutNumber(a / u) + separator + readoutNumber(b / u));
 }
 
 } // namespace zelta

@@ -55,10 +55,18 @@ FrmMain::FrmMain()
 
 void FrmMain::connectHandlers()
 {
-    connect(OptHalf, &QRadioButton::toggled, this, [this](bool on) { if (on) OptHalf_Click(); });
-    connect(OptOne, &QRadioButton::toggled, this, [this](bool on) { if (on) OptOne_Click(); });
-    connect(OptTwo, &QRadioButton::toggled, this, [this](bool on) { if (on) OptTwo_Click(); });
-    connect(OptFour, &QRadioButton::toggled, this, [this](bool on) { if (on) OptFour_Click(); });
+    const std::pair<QRadioButton *, void (FrmMain::*)()> options[] = {
+        {OptHalf, &FrmMain::OptHalf_Click}, {OptOne, &FrmMain::OptOne_Click},
+        {OptTwo, &FrmMain::OptTwo_Click},   {OptFour, &FrmMain::OptFour_Click}};
+    for (const auto &[option, handler] : options)
+        connect(option, &QRadioButton::toggled, this, [this, option, handler](bool on) {
+            if (!on)
+                return;
+            // Only the selected option is a tab stop, so Tab and Shift+Tab enter the group there.
+            for (QRadioButton *o : scaleOptions())
+                o->setFocusPolicy(o == option ? Qt::StrongFocus : Qt::ClickFocus);
+            (this->*handler)();
+        });
     connect(TxtStartX, &QLineEdit::textChanged, this, &FrmMain::TxtStartX_Change);
     connect(TxtEndX, &QLineEdit::textChanged, this, &FrmMain::TxtEndX_Change);
     connect(TxtCoeff, &QLineEdit::textChanged, this, &FrmMain::TxtCoeff_Change);
@@ -87,9 +95,9 @@ void FrmMain::connectHandlers()
         connect(item, &QAction::triggered, this, handler);
     connect(mnuNew, &QAction::triggered, this, &FrmMain::mnuNew_Click);
     connect(mnuExit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    TxtEquation->installEventFilter(this);
-    for (QRadioButton *option : scaleOptions())
-        option->installEventFilter(this);
+    // The equation is the curve's label, built by the program alone: the user may move, select
+    // and copy in it, never change it (typing, pasting, cutting, dropping, undoing).
+    TxtEquation->setReadOnly(true);
 }
 
 std::array<QPushButton *, 13> FrmMain::termButtons() const
@@ -150,8 +158,8 @@ void FrmMain::applyScale(int row)
     plot.XLimit = s.xLimit;
     windows().frmCurve()->LblScale->setText(QString::fromLatin1(s.scale));
     // In the user's decimal separator, so "-4.5" stays a number where the locale writes "-4,5".
-    TxtStartX->setText(generalNumber(-s.xLimit));
-    TxtEndX->setText(generalNumber(s.xLimit));
+    assignText(TxtStartX, generalNumber(-s.xLimit));
+    assignText(TxtEndX, generalNumber(s.xLimit));
 }
 
 void FrmMain::checkDomainBox(QLineEdit *box, QLineEdit *other, const QString &message, const QString &replacement)
@@ -166,7 +174,7 @@ void FrmMain::checkDomainBox(QLineEdit *box, QLineEdit *other, const QString &me
     if (isNumeric(text))
         return;
     dialogs().message(message);
-    box->setText(replacement);
+    assignText(box, replacement);
 }
 
 void FrmMain::TxtStartX_Change()
@@ -202,8 +210,8 @@ void FrmMain::CmdGrid_Click()
     plot.LastColumn = columnOf(end, plot.UnitTwips).value_or(OriginColumn);
     if (plot.LastColumn < plot.FirstColumn) {
         dialogs().message(QStringLiteral("The ending value must be greater than the starting value."));
-        TxtStartX->setText(QString());
-        TxtEndX->setText(QString());
+        assignText(TxtStartX, QString());
+        assignText(TxtEndX, QString());
         CmdGrid->setEnabled(false);
         return;
     }
@@ -250,9 +258,9 @@ void FrmMain::reset()
 void FrmMain::mnuNew_Click()
 {
     TxtEquation->setText(QString());
-    TxtStartX->setText(QStringLiteral("-9"));
-    TxtEndX->setText(QStringLiteral("9"));
-    TxtCoeff->setText(QString());
+    assignText(TxtStartX, QStringLiteral("-9"));
+    assignText(TxtEndX, QStringLiteral("9"));
+    assignText(TxtCoeff, QString());
     lblDes->setText(SettingsPrompt);
     disableEquationButtons();
     CmdGrid->setEnabled(true);
@@ -288,7 +296,7 @@ void FrmMain::TxtCoeff_Change()
     if (text == u"-" || isNumeric(text))
         return;
     dialogs().message(CoefficientNotNumber);
-    TxtCoeff->setText(QString());
+    assignText(TxtCoeff, QString());
 }
 
 void FrmMain::CmdContin_Click()
@@ -329,29 +337,6 @@ void FrmMain::joinTerms(const QString &joint, std::int16_t sign)
     cmdSketch->setEnabled(false);
     TxtCoeff->setEnabled(true);
     LblCoefficient->setEnabled(true);
-}
-
-bool FrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    // Typing never changes the equation: every key that gives a character is dropped.
-    if (watched == TxtEquation && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->text().isEmpty())
-            return true;
-    }
-    // Tabbing into the scale options lands on the selected one, as users expect of a group.
-    if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        auto *option = qobject_cast<QRadioButton *>(watched);
-        if (option && !option->isChecked() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
-            for (QRadioButton *o : scaleOptions())
-                if (o->isChecked()) {
-                    o->setFocus(reason);
-                    break;
-                }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmMain::termClick(TermId id)

@@ -99,7 +99,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The controls and menus at their designed places (layout.cpp).
