@@ -1,70 +1,136 @@
-// The main window as a whole: captions, size, layout and tab order, then its states through the workflow.
+// The main window's states through the workflow: load, Set Grid, New Curve and the curve window's reset.
+#include "drive.h"
+#include "plot/imagesurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
-#include "windows/main/frmmain.h"
 #include "windows/windows.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
-class TestWorkflow : public QObject {
-    Q_OBJECT
-    ScriptedDialogs m_dialogs; // a message box must not block the run
-private slots:
-    void mainWindow()
-    {
-        zelta::FrmMain *frm = zelta::windows().frmMain();
-        frm->show();
-        QStringList captions{frm->windowTitle()};
-        for (QAction *a : frm->menuBar()->actions() + frm->mnuGeneral->actions())
-            captions << a->text();
-        QCOMPARE(captions, QStringList({"Zeltaplot", "&File", "&General Curves", "&Help", "&y=x", "&y=x^2", "&y=x^3",
-                                        "&y=1/x", "&y=1/(x^2)", "&y=sin x", "&y=cos x", "&y=tan x", "&y=log x"}));
-        QCOMPARE(frm->centralWidget()->size(), QSize(401, 248)); // 6015 x 3720 twips
-        QCOMPARE(frm->minimumSize(), frm->maximumSize());
-        QCOMPARE(QList({frm->OptHalf->geometry(), frm->CmdGrid->geometry(), frm->CmdXFour->geometry()}),
-                 QList({QRect(8, 139, 281, 17), QRect(16, 176, 353, 25), QRect(200, 72, 57, 25)})); // twips / 15
-        frm->TxtStartX->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), frm->TxtStartX);
-        for (QWidget *next : QWidgetList{frm->TxtEndX, frm->CmdGrid, frm->OptOne, frm->TxtStartX}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // the option group is one stop
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
+using namespace zelta;
 
-        // The window after a step; with the settings panel also its defaults, no y axis yet, then a half-unit grid.
-        const auto check = [frm](bool settings, bool coeff, const QString &prompt, int curves, bool gridSet) {
-            QCOMPARE(QList({frm->FrameSettings->isVisible(), frm->FrameEquation->isHidden()}),
-                     QList<bool>(2, settings));
-            for (QWidget *w : frm->FrameSettings->findChildren<QWidget *>()) // the range hint is never disabled
-                QCOMPARE(w->isEnabled(), settings || w == frm->LblInGrid);
-            for (QPushButton *b : frm->FrameEquation->findChildren<QPushButton *>())
-                QVERIFY(!b->isEnabled());
-            QCOMPARE(frm->TxtCoeff->isEnabled(), coeff);
-            QCOMPARE(frm->lblDes->text(), prompt);
-            QVERIFY(std::ranges::all_of(frm->state.TermTable, [](double v) { return v == 0; }));
-            QCOMPARE(QList<int>({frm->state.CurveCount, frm->state.GridSet}), QList<int>({curves, gridSet}));
-            if (!settings)
-                return;
-            QCOMPARE(QStringList({frm->TxtStartX->text(), frm->TxtEndX->text(), frm->TxtCoeff->text(),
-                                  frm->TxtEquation->text()}), QStringList({"-9", "9", "", ""}));
-            QVERIFY(frm->OptOne->isChecked());
-            QCOMPARE(zelta::windows().frmCurve()->grab().toImage().pixel(4600 / 15, 5000 / 15), qRgb(255, 255, 255));
-            QTest::mouseClick(frm->OptHalf, Qt::LeftButton, {}, QPoint(6, 8));
-            QTest::mouseClick(frm->CmdGrid, Qt::LeftButton);
-            QCOMPARE(zelta::windows().frmCurve()->grab().toImage().pixel(4600 / 15, 5000 / 15), qRgb(100, 100, 100));
-        };
-        const QString accept = "Enter the settings of the grid or accept the default values and click Set grid.";
-        const QString choose = "Enter the settings of the grid or choose the default values and click Set grid.";
-        check(true, true, accept, 0, false);
-        check(false, true, "Now enter the coefficient of the first term.", 0, true);
-        for (bool viaReset : {false, true}) { // a term and a curve; New Curve keeps CurveCount and GridSet
-            QTest::keyClicks(frm->TxtCoeff, "2");
-            for (QPushButton *b : {frm->CmdContin, frm->CmdXSquare, frm->cmdSketch})
-                QTest::mouseClick(b, Qt::LeftButton);
-            viaReset ? QTest::mouseClick(zelta::windows().frmCurve()->Cmd, Qt::LeftButton) : frm->mnuNew->trigger();
-            check(true, viaReset, viaReset ? choose : accept, viaReset ? 0 : 1, !viaReset);
-        }
+static const QString Accept =
+    QStringLiteral("Enter the settings of the grid or accept the default values and click Set grid.");
+static const QString Choose =
+    QStringLiteral("Enter the settings of the grid or choose the default values and click Set grid.");
+
+class TstWorkflow : public QObject {
+    Q_OBJECT
+    FrmMain *frm = nullptr;
+    ScriptedDialogs dialogs;
+
+    // The settings panel as after loading, with the given instruction.
+    void checkSettingsStage(const QString &instruction)
+    {
+        QVERIFY(frm->FrameSettings->isVisible() && frm->FrameEquation->isHidden());
+        for (QWidget *w : frm->FrameSettings->findChildren<QWidget *>())
+            QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+        for (QPushButton *b : frm->FrameEquation->findChildren<QPushButton *>())
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        QCOMPARE((QStringList{frm->TxtStartX->text(), frm->TxtEndX->text(), frm->TxtCoeff->text(),
+                              frm->TxtEquation->text()}),
+                 (QStringList{"-9", "9", "", ""}));
+        QVERIFY(frm->OptOne->isChecked());
+        QCOMPARE(frm->lblDes->text(), instruction);
+        QVERIFY(std::ranges::all_of(frm->state.TermTable, [](double v) { return v == 0; }));
+        QCOMPARE(int(frm->state.TermIndex), 0);
+        QCOMPARE(int(frm->state.TermSign), 1);
+        QVERIFY(!frm->state.GridDrawn);
+    }
+    void sketchAfterMinus()
+    {
+        drive::setGrid(frm, "OptHalf");
+        drive::addTerm(frm, "2", "CmdXSquare");
+        drive::click(frm->CmdMinus);
+        drive::click(frm->CmdContin);
+        drive::click(frm->CmdXFive);
+        drive::click(frm->cmdSketch);
+        QGuiApplication::clipboard()->setText("picture");
+    }
+
+private slots:
+    void init()
+    {
+        frm = windows().frmMain();
+        frm->show();
+    }
+    void cleanup() { windows().destroyAll(); }
+
+    void afterLoading()
+    {
+        checkSettingsStage(Accept);
+        QVERIFY(windows().curveLoaded() && !windows().frmCurve()->isVisible());
+        QVERIFY(windows().frmCurve()->Cmd->isEnabled());
+        QCOMPARE(int(frm->state.CurveCount), 0);
+        QVERIFY(!frm->state.GridSet);
+    }
+
+    void setGridOpensTheEquation()
+    {
+        drive::setGrid(frm);
+        QVERIFY(frm->FrameEquation->isVisible() && frm->FrameSettings->isHidden());
+        QCOMPARE(frm->lblDes->text(), "Now enter the coefficient of the first term.");
+        for (QWidget *w : frm->FrameSettings->findChildren<QWidget *>()) // the range hint is never disabled
+            QCOMPARE(w->isEnabled(), w == frm->LblInGrid);
+        QVERIFY(frm->TxtCoeff->isEnabled() && frm->LblCoefficient->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), frm->TxtCoeff);
+        QVERIFY(frm->state.GridSet && frm->state.GridDrawn);
+        QVERIFY(!windows().frmCurve()->isVisible());
+    }
+
+    void newCurveStartsAgain()
+    {
+        sketchAfterMinus();
+        frm->mnuNew->trigger();
+        checkSettingsStage(Accept);
+        QVERIFY(!windows().frmCurve()->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), frm->OptOne);
+        // The surface is cleared; the curve count and GridSet stay for the next curve.
+        QCOMPARE(windows().frmCurve()->PicCurve->Image().pixel(340, 160), qRgb(255, 255, 255));
+        QCOMPARE(int(frm->state.CurveCount), 1);
+        QVERIFY(frm->state.GridSet);
+    }
+
+    // After -, New Curve: the next equation's first term is stored as it is shown, positive.
+    void newCurveForgetsTheSign()
+    {
+        sketchAfterMinus();
+        frm->mnuNew->trigger();
+        drive::setGrid(frm);
+        drive::addTerm(frm, "3", "CmdXFive");
+        QCOMPARE(frm->state.term(0, 5100), 3.0);
+    }
+
+    void resetButtonStartsAgain()
+    {
+        sketchAfterMinus();
+        drive::click(windows().frmCurve()->Cmd);
+        checkSettingsStage(Choose);
+        QVERIFY(!windows().frmCurve()->isVisible());
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QTRY_COMPARE(QApplication::focusWidget(), frm->OptOne);
+        QCOMPARE(int(frm->state.CurveCount), 0);
+        QVERIFY(!frm->state.GridSet);
+        QCOMPARE(int(frm->plot.UnitTwips), 500);
+    }
+
+    void closingTheCurveWindowResets()
+    {
+        sketchAfterMinus();
+        QPointer<FrmCurve> curve = windows().frmCurve();
+        curve->close();
+        QTRY_VERIFY(curve.isNull());
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        // The scale stays; the boxes read the one-unit defaults whatever the scale.
+        QVERIFY(frm->OptHalf->isChecked());
+        QCOMPARE(frm->TxtStartX->text() + ' ' + frm->TxtEndX->text(), "-9 9");
+        QCOMPARE(frm->lblDes->text(), Choose);
+        QVERIFY(frm->FrameSettings->isVisible());
+        QVERIFY(std::ranges::none_of(frm->termButtons(), &QPushButton::isEnabled));
+        QVERIFY(frm->CmdGrid->isEnabled());
     }
 };
 
-QTEST_MAIN(TestWorkflow)
+QTEST_MAIN(TstWorkflow)
 #include "tst_workflow.moc"
