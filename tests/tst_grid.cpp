@@ -73,6 +73,31 @@ private slots:
         QCOMPARE(QPointF(s.CurrentX(), s.CurrentY()), QPointF(4650, 100));
         QCOMPARE(s.FontName(), QStringLiteral("Arial"));
     }
+    // The labels of a first grid are printed in the surface's designed colour.
+    void labelsInTheDesignedForeColor()
+    {
+        ImageSurface s;
+        QCOMPARE(QColor(s.ForeColor()), QColor(0, 0, 192));
+        drawGrid(s, 3400, 4600, 1);
+        const QImage label = s.Image().copy(QRect(5100 / 15, 3450 / 15, 25, 15)); // " 1 " right of the origin
+        const QList<QRgb> colours = label.convertToFormat(QImage::Format_Indexed8).colorTable();
+        QVERIFY(colours.contains(qRgb(0, 0, 192)));
+    }
+
+    // Every pixel of printed text is the ForeColor itself: no smoothing tints.
+    void textIsUnsmoothed()
+    {
+        ImageSurface s;
+        s.setForeColor(qRgb(200, 180, 255));
+        s.setFontName("Arial");
+        s.setCurrentX(100);
+        s.setCurrentY(100);
+        s.Print("y=sin x + (2.5) tan10x");
+        QList<QRgb> colours = s.Image().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither).colorTable();
+        std::sort(colours.begin(), colours.end());
+        QCOMPARE(colours, (QList<QRgb>{qRgb(200, 180, 255), qRgb(255, 255, 255)}));
+    }
+
     void picture()
     {
         windows().frmMain()->Grid();

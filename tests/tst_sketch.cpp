@@ -79,9 +79,11 @@ private slots:
         EquationState state;
         RecordingSurface s;
         RandomSequence random;
-        sketchCurve(s, state, {1, 500, 9, 4601, 3600}, "log x", QFont(), random);
+        sketchCurve(s, state, {1, 500, 9, 4601, 3600}, "log x", defaultWindowFont(), random);
         QCOMPARE(s.ops.size(), 1);
         QCOMPARE(s.ops[0].text, "y=log x");
+        // Measured with one blank more than it prints.
+        QCOMPARE(s.ops[0].x1, float(9000 - 15 * QFontMetricsF(defaultWindowFont()).horizontalAdvance("y=log x ")));
         QCOMPARE(int(state.CurveCount), 1);
     }
 
