@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -52,9 +53,15 @@ QString QtDialogService::saveBitmapName()
     box.setDefaultSuffix(QStringLiteral("bmp"));
     box.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
     box.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // The folder saved to last in this run, where the next picture most likely goes too.
+    static QString lastFolder;
+    if (!lastFolder.isEmpty())
+        box.setDirectory(lastFolder);
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
         return QString();
-    return box.selectedFiles().constFirst();
+    const QString name = box.selectedFiles().constFirst();
+    lastFolder = QFileInfo(name).absolutePath();
+    return name;
 }
 
 } // namespace zelta

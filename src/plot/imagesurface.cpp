@@ -93,6 +93,7 @@ void ImageSurface::drawPoint(float x, float y, QRgb colour)
 
 void ImageSurface::clear()
 {
+    m_curveLabels.clear();
     m_image.fill(Qt::white);
     scheduleRepaint();
 }

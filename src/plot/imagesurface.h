@@ -3,6 +3,7 @@
 
 #include "plot/plotsurface.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -16,6 +17,10 @@ public:
     QImage Image() const override;
     void setToolTipText(const QString &text) override;
     double devicePixelRatioOfImage() const { return m_dpr; }
+
+    // The labels of the curves drawn since the surface was last cleared, for screen readers.
+    void noteCurve(const QString &label) { m_curveLabels << label; }
+    const QStringList &curveLabels() const { return m_curveLabels; }
 
     // Called with the pointer position in surface twips.
     std::function<void(float x, float y)> mouseMoved;
@@ -37,6 +42,7 @@ private:
     double m_dpr = 1;
     int m_thickness = 1;
     bool m_repaintPending = false;
+    QStringList m_curveLabels;
     QImage m_image; // device pixels; the ratio is attached when it leaves the surface
 };
 

@@ -9,6 +9,7 @@
 #include "windows/decor.h"
 #include "windows/windows.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -18,8 +19,39 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QShortcut>
 
 namespace zelta {
+
+namespace {
+
+// Tells a screen reader what the surface shows: the scale and the curves' labels.
+class SurfaceAccessible : public QAccessibleWidget {
+public:
+    explicit SurfaceAccessible(ImageSurface *surface) : QAccessibleWidget(surface, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("Graph");
+        if (t != QAccessible::Description)
+            return QAccessibleWidget::text(t);
+        const auto *surface = static_cast<const ImageSurface *>(widget());
+        const auto *curve = qobject_cast<const FrmCurve *>(surface->window());
+        const QString scale = curve ? curve->LblScale->text() + QStringLiteral(". ") : QString();
+        if (surface->curveLabels().isEmpty())
+            return scale + QStringLiteral("No curves drawn.");
+        return scale + QStringLiteral("Curves: ") + surface->curveLabels().join(QStringLiteral("; ")) + u'.';
+    }
+};
+
+QAccessibleInterface *surfaceAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("zelta::ImageSurface") && object->isWidgetType())
+        return new SurfaceAccessible(static_cast<ImageSurface *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 FrmCurve::FrmCurve()
 {
@@ -54,6 +86,12 @@ FrmCurve::FrmCurve()
     setTabOrder(PicCurve, Cmd);
     setTabOrder(Cmd, CmdSave);
     setTabOrder(CmdSave, CmdCopy);
+
+    static const bool factory = (QAccessible::installFactory(surfaceAccessible), true);
+    Q_UNUSED(factory);
+    // Keys of habit while this window is active; the captions stay as they are.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &FrmCurve::CmdCopy_Click);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &FrmCurve::CmdSave_Click);
 
     connect(CmdCopy, &QPushButton::clicked, this, &FrmCurve::CmdCopy_Click);
     connect(CmdSave, &QPushButton::clicked, this, &FrmCurve::CmdSave_Click);

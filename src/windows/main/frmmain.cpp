@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace zelta {
 
@@ -95,6 +96,13 @@ void FrmMain::connectHandlers()
         connect(item, &QAction::triggered, this, handler);
     connect(mnuNew, &QAction::triggered, this, &FrmMain::mnuNew_Click);
     connect(mnuExit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Keys of habit, kept off the menus so their captions stay as they are.
+    for (const auto &[keys, item] : {std::pair{QKeySequence(Qt::Key_F1), mnuHowTo},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_Q), mnuExit}}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, item, &QAction::trigger);
+    }
     // The equation is the curve's label, built by the program alone: the user may move, select
     // and copy in it, never change it (typing, pasting, cutting, dropping, undoing).
     TxtEquation->setReadOnly(true);
@@ -375,6 +383,7 @@ void FrmMain::cmdSketch_Click()
     windows().frmCurve()->showInFront();
     // The label is measured in this window's font and printed in the surface's.
     sketchCurve(*windows().frmCurve()->PicCurve, state, plot, TxtEquation->text(), font(), programRandom());
+    windows().frmCurve()->PicCurve->noteCurve(QStringLiteral("y=") + TxtEquation->text());
 }
 
 void FrmMain::presetClick(int index)
@@ -384,8 +393,9 @@ void FrmMain::presetClick(int index)
     windows().frmCurve()->showInFront();
     if (!state.GridDrawn)
         Grid();
-    drawPreset(*windows().frmCurve()->PicCurve, state, plot.UnitTwips, Presets[static_cast<std::size_t>(index)],
-               font(), programRandom());
+    const Preset &preset = Presets[static_cast<std::size_t>(index)];
+    drawPreset(*windows().frmCurve()->PicCurve, state, plot.UnitTwips, preset, font(), programRandom());
+    windows().frmCurve()->PicCurve->noteCurve(QString::fromLatin1(preset.label).trimmed());
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

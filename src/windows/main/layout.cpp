@@ -109,6 +109,22 @@ void FrmMain::buildControls()
     LblEquation = label(order, fe, "LblEquation", QStringLiteral("y="), 240, 600, 255, 375, 7);
     lblDes = label(order, client, "lblDes", QString(), 120, 3360, 5775, 255, 30, true);
 
+    // Names a screen reader speaks where the caption is a symbol or the box has no label of its own.
+    const std::pair<QWidget *, const char *> spoken[] = {
+        {TxtStartX, "Starting X value"}, {TxtEndX, "Ending X value"},     {TxtEquation, "Equation"},
+        {TxtCoeff, "Coefficient"},       {CmdMinus, "minus"},             {CmdPlus, "plus"},
+        {CmdXSquare, "x squared"},       {CmdXCube, "x cubed"},           {CmdXFive, "x"},
+        {CmdXFour, "one over x"},        {CmdXY, "x to the power a"},     {Cmdsin, "sine x"},
+        {Cmdcos, "cosine x"},            {Cmdtan, "tangent x"},           {Cmdlog, "natural log x"},
+        {CmdAX, "a to the power x"},     {cmdSinAX, "sine a x"},          {cmdCosAX, "cosine a x"},
+        {cmdTanAX, "tangent a x"},       {LblEquation, "y equals"}};
+    for (const auto &[widget, name] : spoken)
+        widget->setAccessibleName(QString::fromLatin1(name));
+    LblStartX->setBuddy(TxtStartX);
+    LblEndX->setBuddy(TxtEndX);
+    LblCoefficient->setBuddy(TxtCoeff);
+    LblEquation->setBuddy(TxtEquation);
+
     // Tab order follows the designed tab indexes.
     std::stable_sort(order.begin(), order.end(), [](const Placed &a, const Placed &b) { return a.tabIndex < b.tabIndex; });
     QWidget *previous = nullptr;
