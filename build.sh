@@ -1,53 +1,65 @@
 #!/bin/sh
-# Installs what is missing on Debian 12, builds, then starts the program (run) or runs every test (test).
+# Installs what is missing on Debian 12, builds, then starts the program or runs the tests:
+#   ./build.sh run | test | sanitize | package | bench
 set -eu
 cd "$(dirname "$0")"
 
-PACKAGES="g++ make cmake qt6-base-dev xvfb xauth xclip imagemagick xdotool fonts-liberation2 fonts-wine"
+# What each command installs, on top of the build set.
+BUILD_PACKAGES="g++ make cmake qt6-base-dev fonts-liberation2 fonts-wine"
+TEST_PACKAGES="xvfb xauth xclip imagemagick xdotool desktop-file-utils appstream"
+PACKAGE_PACKAGES="lintian dpkg-dev file"
 
 install_missing() {
     missing=""
-    for p in $PACKAGES; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
     done
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" -eq 0 ]; then as_root=""; else as_root="sudo"; fi
     $as_root apt-get update
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
+    # env carries the setting through sudo, which would drop it.
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 }
 
 build() {
     dir=$1; shift
-    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake -S . -B "$dir" -DZELTAPLOT_WERROR="${ZELTAPLOT_WERROR:-OFF}" "$@" >/dev/null
     cmake --build "$dir" -j"$(nproc)"
 }
 
 case "${1:-run}" in
 run)
-    install_missing
-    build build
+    install_missing $BUILD_PACKAGES
+    build build -DBUILD_TESTING=OFF
     exec ./build/zeltaplot
     ;;
 test)
-    install_missing
-    build build
+    install_missing $BUILD_PACKAGES $TEST_PACKAGES
+    build build -DBUILD_TESTING=ON
     cd build && ctest --output-on-failure
     ;;
 sanitize)
-    install_missing
-    build build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+    install_missing $BUILD_PACKAGES $TEST_PACKAGES
+    build build-sanitize -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cd build-sanitize
     ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --output-on-failure
     ;;
+package)
+    install_missing $BUILD_PACKAGES $TEST_PACKAGES $PACKAGE_PACKAGES
+    build build-package -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
+    cd build-package && rm -f ./*.deb && cpack -G DEB
+    lintian --fail-on error,warning ./*.deb
+    ;;
 bench)
-    install_missing
-    build build
+    install_missing $BUILD_PACKAGES
+    build build -DBUILD_TESTING=OFF
+    cmake --build build --target zeltabench
     exec ./build/zeltabench
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|bench]" >&2
+    echo "usage: $0 [run|test|sanitize|package|bench]" >&2
     exit 2
     ;;
 esac

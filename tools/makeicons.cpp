@@ -1,5 +1,8 @@
-// Makes the window icon, a red curve over a grey grid in 16 colours, at 16 and 32 pixels:
-//   zeltamakeicons <assets folder>
+// Makes the window icon, a red curve over a grey grid in 16 colours, at 16 and 32 pixels, and the
+// desktop's larger icons, the same subject in full colour at 48, 128 and 256 pixels and as SVG:
+//   zeltamakeicons <assets folder> <data/icons folder>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -40,18 +43,80 @@ QImage icon(int size)
     return art.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
 }
 
+// The curve of every icon, u from -1 to 1 across, y from -1 (bottom) to 1 (top).
+double curveAt(double u) { return u * u * u * 0.9 + u * 0.25; }
+
+QImage desktopIcon(int size)
+{
+    QImage art(size, size, QImage::Format_ARGB32);
+    art.fill(Qt::transparent);
+    QPainter p(&art);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 64.0; // drawn on a 64-unit square
+    p.scale(s, s);
+    p.setPen(QPen(QColor(170, 170, 170), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(3, 3, 58, 58), 6, 6);
+    p.setPen(QPen(QColor(210, 210, 210), 0.75));
+    for (int i = 11; i < 58; i += 8) {
+        p.drawLine(QPointF(i, 5), QPointF(i, 59));
+        p.drawLine(QPointF(5, i), QPointF(59, i));
+    }
+    p.setPen(QPen(QColor(100, 100, 100), 1.5));
+    p.drawLine(QPointF(5, 32), QPointF(59, 32));
+    p.drawLine(QPointF(32, 5), QPointF(32, 59));
+    QPainterPath curve;
+    for (int i = 0; i <= 100; ++i) {
+        const double u = i / 50.0 - 1;
+        const QPointF at(32 + u * 25, 32 - curveAt(u) * 24);
+        i == 0 ? curve.moveTo(at) : curve.lineTo(at);
+    }
+    p.setPen(QPen(QColor(220, 0, 0), 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+    return art;
+}
+
+QByteArray desktopSvg()
+{
+    QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\">\n"
+                     "  <rect x=\"3\" y=\"3\" width=\"58\" height=\"58\" rx=\"6\" fill=\"#fff\" stroke=\"#aaa\" "
+                     "stroke-width=\"1.5\"/>\n  <path stroke=\"#d2d2d2\" stroke-width=\"0.75\" d=\"";
+    for (int i = 11; i < 58; i += 8)
+        svg += QStringLiteral("M%1 5V59M5 %1H59").arg(i).toLatin1();
+    svg += "\"/>\n  <path stroke=\"#646464\" stroke-width=\"1.5\" d=\"M5 32H59M32 5V59\"/>\n"
+           "  <path fill=\"none\" stroke=\"#dc0000\" stroke-width=\"3.5\" stroke-linecap=\"round\" d=\"";
+    for (int i = 0; i <= 100; ++i) {
+        const double u = i / 50.0 - 1;
+        svg += QStringLiteral("%1%2 %3").arg(i == 0 ? "M" : "L").arg(32 + u * 25, 0, 'f', 2).arg(32 - curveAt(u) * 24, 0, 'f', 2).toLatin1();
+    }
+    return svg + "\"/>\n</svg>\n";
+}
+
+bool writeDesktopIcons(const QString &folder)
+{
+    for (int size : {48, 128, 256}) {
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        if (!QDir().mkpath(dir) || !desktopIcon(size).save(dir + QStringLiteral("/org.example.zeltaplot.png")))
+            return false;
+    }
+    const QString dir = folder + QStringLiteral("/hicolor/scalable/apps");
+    QFile svg(dir + QStringLiteral("/org.example.zeltaplot.svg"));
+    return QDir().mkpath(dir) && svg.open(QIODevice::WriteOnly) && svg.write(desktopSvg()) > 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <assets folder>\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <assets folder> <data/icons folder>\n", argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     for (int size : {16, 32})
         if (!icon(size).save(QStringLiteral("%1/zeltaplot%2.png").arg(folder).arg(size)))
             return 1;
-    return 0;
+    return writeDesktopIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
