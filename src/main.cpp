@@ -1,7 +1,7 @@
 // Start-up: the command line, then the windows.
 #include "plot/plotsurface.h"
 #include "version.h"
-#include "windows/main/frmmain.h"
+#include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
 
 #include <QApplication>
@@ -74,9 +74,8 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     // Message and input boxes use the windows' face too.
     app.setFont(zelta::defaultWindowFont());
-    zelta::windows().quitWhenEmpty = true;
-    zelta::FrmMain *main = zelta::windows().frmMain();
-    main->show();
-    main->activateWindow();
+    zelta::windows().quit = [] { QCoreApplication::quit(); };
+    // The splash comes first; loading it loads the main and curve windows, hidden.
+    zelta::windows().frmSplash()->showInFront();
     return app.exec();
 }

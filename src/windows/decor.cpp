@@ -10,16 +10,23 @@ static void initResources() { Q_INIT_RESOURCE(zeltaplot); }
 
 namespace zelta {
 
-QIcon programIcon()
+namespace {
+
+QIcon iconOf(const QString &name)
 {
     // Built per window, not kept: a pixmap must not outlive the application.
     static const bool registered = (initResources(), true);
     Q_UNUSED(registered);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/zeltaplot16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/zeltaplot32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/%116.png").arg(name), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/%132.png").arg(name), QSize(32, 32));
     return icon;
 }
+
+} // namespace
+
+QIcon programIcon() { return iconOf(QStringLiteral("zeltaplot")); }
+QIcon helpIcon() { return iconOf(QStringLiteral("help")); }
 
 void centreOnScreen(QWidget *window)
 {

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace zelta {
 QIcon programIcon();
+// The help window's own icon.
+QIcon helpIcon();
 // Centres a window of fixed size on the primary screen.
 void centreOnScreen(QWidget *window);
 // Gives the box its text and runs its change check, also when the text is already there

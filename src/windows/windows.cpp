@@ -1,12 +1,38 @@
 #include "windows/windows.h"
 
 #include "windows/curve/frmcurve.h"
+#include "windows/help/frmhelp.h"
 #include "windows/main/frmmain.h"
+#include "windows/splash/frmsplash.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 namespace zelta {
+
+namespace {
+
+// A window made on first use, its Load step run before anyone sees it.
+template <typename W>
+W *loaded(QPointer<W> &slot)
+{
+    if (!slot) {
+        slot = new W;
+        slot->Form_Load();
+    }
+    return slot;
+}
+
+// Empties the slot at once, so a use from now on makes a fresh window.
+template <typename W>
+void discard(QPointer<W> &slot)
+{
+    W *w = slot;
+    slot = nullptr;
+    w->hide();
+    w->deleteLater();
+}
+
+} // namespace
 
 Windows &windows()
 {
@@ -14,36 +40,33 @@ Windows &windows()
     return owner;
 }
 
-FrmMain *Windows::frmMain()
-{
-    if (!m_main) {
-        m_main = new FrmMain;
-        m_main->Form_Load();
-    }
-    return m_main;
-}
-
-FrmCurve *Windows::frmCurve()
-{
-    if (!m_curve) {
-        m_curve = new FrmCurve;
-        m_curve->Form_Load();
-    }
-    return m_curve;
-}
-
-bool Windows::mainLoaded() const { return !m_main.isNull(); }
-bool Windows::curveLoaded() const { return !m_curve.isNull(); }
+FrmMain *Windows::frmMain() { return loaded(m_main); }
+FrmCurve *Windows::frmCurve() { return loaded(m_curve); }
+FrmSplash *Windows::frmSplash() { return loaded(m_splash); }
+FrmHelp *Windows::frmHelp() { return loaded(m_help); }
 
 void Windows::unloadCurve()
 {
     if (!m_curve)
         return;
-    FrmCurve *curve = m_curve;
-    curve->Form_Unload();
-    m_curve = nullptr;
-    curve->hide();
-    curve->deleteLater();
+    m_curve->Form_Unload();
+    discard(m_curve);
+    quitIfEmpty();
+}
+
+void Windows::unloadSplash()
+{
+    if (!m_splash)
+        return;
+    discard(m_splash);
+    quitIfEmpty();
+}
+
+void Windows::unloadHelp()
+{
+    if (!m_help)
+        return;
+    discard(m_help);
     quitIfEmpty();
 }
 
@@ -51,28 +74,29 @@ void Windows::unloadMain()
 {
     if (!m_main)
         return;
-    // Closing the main window takes the curve window with it.
+    // Closing the main window takes the others with it; a lone About splash would only puzzle.
     if (m_curve) {
         m_curve->Cmd->setEnabled(false);
         unloadCurve();
     }
-    FrmMain *main = m_main;
-    m_main = nullptr;
-    main->hide();
-    main->deleteLater();
+    unloadHelp();
+    unloadSplash();
+    discard(m_main);
     quitIfEmpty();
 }
 
 void Windows::destroyAll()
 {
+    delete m_splash.data();
+    delete m_help.data();
     delete m_curve.data();
     delete m_main.data();
 }
 
 void Windows::quitIfEmpty()
 {
-    if (quitWhenEmpty && !m_main && !m_curve)
-        QCoreApplication::quit();
+    if (!m_main && !m_curve && !m_splash && !m_help)
+        quit();
 }
 
 } // namespace zelta

@@ -3,32 +3,43 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 namespace zelta {
 
 class FrmMain;
 class FrmCurve;
+class FrmSplash;
+class FrmHelp;
 
 class Windows {
 public:
     FrmMain *frmMain();
     FrmCurve *frmCurve();
-    bool mainLoaded() const;
-    bool curveLoaded() const;
+    FrmSplash *frmSplash();
+    FrmHelp *frmHelp();
+    bool mainLoaded() const { return !m_main.isNull(); }
+    bool curveLoaded() const { return !m_curve.isNull(); }
+    bool splashLoaded() const { return !m_splash.isNull(); }
+    bool helpLoaded() const { return !m_help.isNull(); }
 
     void unloadMain();
     void unloadCurve();
-    // Destroys every window without Unload steps (Exit, and between tests).
+    void unloadSplash();
+    void unloadHelp();
+    // Destroys every window without Unload steps (between tests).
     void destroyAll();
 
-    // The program ends when no window is loaded; tests switch this off.
-    bool quitWhenEmpty = false;
+    // Ends the program: Exit, and the last window unloaded. Tests count the calls instead.
+    std::function<void()> quit = [] {};
 
 private:
     void quitIfEmpty();
 
     QPointer<FrmMain> m_main;
     QPointer<FrmCurve> m_curve;
+    QPointer<FrmSplash> m_splash;
+    QPointer<FrmHelp> m_help;
 };
 
 Windows &windows();

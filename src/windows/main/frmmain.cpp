@@ -11,6 +11,8 @@
 #include "presets/presets.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/decor.h"
+#include "windows/help/frmhelp.h"
+#include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
 
 #include <QApplication>
@@ -95,7 +97,9 @@ void FrmMain::connectHandlers()
     for (const auto &[item, handler] : presets)
         connect(item, &QAction::triggered, this, handler);
     connect(mnuNew, &QAction::triggered, this, &FrmMain::mnuNew_Click);
-    connect(mnuExit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+    connect(mnuHowTo, &QAction::triggered, this, &FrmMain::mnuHowTo_Click);
     // Keys of habit, kept off the menus so their captions stay as they are.
     for (const auto &[keys, item] : {std::pair{QKeySequence(Qt::Key_F1), mnuHowTo},
                                      std::pair{QKeySequence(Qt::CTRL | Qt::Key_Q), mnuExit}}) {
@@ -396,6 +400,28 @@ void FrmMain::presetClick(int index)
     const Preset &preset = Presets[static_cast<std::size_t>(index)];
     drawPreset(*windows().frmCurve()->PicCurve, state, plot.UnitTwips, preset, font(), programRandom());
     windows().frmCurve()->PicCurve->noteCurve(QString::fromLatin1(preset.label).trimmed());
+}
+
+void FrmMain::mnuExit_Click()
+{
+    // At once: no Unload step runs and nothing is asked.
+    windows().quit();
+}
+
+void FrmMain::mnuAbout_Click() { windows().frmSplash()->showInFront(); }
+
+void FrmMain::mnuHowTo_Click() { windows().frmHelp()->showInFront(); }
+
+void FrmMain::keyPressEvent(QKeyEvent *event)
+{
+    // Keys reach the window itself only when no control takes them: digits pass, the rest is dropped.
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].isDigit())
+        QMainWindow::keyPressEvent(event);
+    else if (!text.isEmpty())
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

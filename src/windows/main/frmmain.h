@@ -62,6 +62,9 @@ public:
     void mnuCurve05_Click() { presetClick(6); }
     void mnuCurve06_Click() { presetClick(7); }
     void mnuLog_Click() { presetClick(8); }
+    void mnuExit_Click();
+    void mnuAbout_Click();
+    void mnuHowTo_Click();
 
     // Focuses OptOne, selecting it (and so running its click) when it is not selected.
     void focusOptOne();
@@ -99,6 +102,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The controls and menus at their designed places (layout.cpp).

@@ -1,0 +1,130 @@
+#include "windows/splash/frmsplash.h"
+
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "version.h"
+#include "windows/decor.h"
+#include "windows/main/frmmain.h"
+#include "windows/windows.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zelta {
+
+namespace {
+
+struct SplashLabel {
+    QLabel *FrmSplash::*member;
+    const char *name, *caption;
+    int left, top, width, height;
+    Qt::Alignment alignment;
+    const char *family;
+    double points;
+    bool bold;
+    bool sizedToText;
+};
+
+// clang-format off
+const SplashLabel Labels[] = {
+    {&FrmSplash::LblLoading, "LblLoading", "Loading...", 2730, 3360, 1335, 255, Qt::AlignHCenter, "MS Sans Serif", 8.25, false, false},
+    {&FrmSplash::imgLogo, "imgLogo", "", 330, 360, 1935, 2955, Qt::AlignLeft, nullptr, 0, false, false},
+    {&FrmSplash::lblDeveloper, "lblDeveloper", "Developed by Quenlow", 4890, 3000, 2055, 255, Qt::AlignLeft, "Arial", 8.25, false, false},
+    {&FrmSplash::lblNote, "lblNote", "This program lets you draw simple curves of the form y=f(x) and use them as bitmaps. ", 240, 3660, 6855, 195, Qt::AlignHCenter, "Arial", 8.25, false, false},
+    {&FrmSplash::lblVersion, "lblVersion", "Version 1.1", 5700, 2700, 1275, 285, Qt::AlignRight, "Arial", 12, true, true},
+    {&FrmSplash::lblPlatform, "lblPlatform", "Windows95", 5205, 2340, 1740, 360, Qt::AlignRight, "Arial", 15.75, true, true},
+    {&FrmSplash::lblProductName, "lblProductName", "Tavrin", 2370, 600, 2700, 780, Qt::AlignLeft, "Tahoma", 32.25, true, true},
+    {&FrmSplash::lblCompanyProduct, "lblCompanyProduct", "Zeltaplot", 2370, 1320, 4245, 675, Qt::AlignLeft, "Tahoma", 27.75, true, true},
+    {&FrmSplash::LblRequire, "LblRequire", "Designed for", 4170, 2400, 975, 255, Qt::AlignHCenter, "MS Sans Serif", 8.25, false, false},
+};
+// clang-format on
+
+} // namespace
+
+FrmSplash::FrmSplash()
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString());
+    // No caption: a plain frame of its own, fixed in size.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowIcon(programIcon());
+    setFixedSize(twipsToPixels(7380), twipsToPixels(4245));
+    registerFonts();
+    m_background.load(QStringLiteral(":/splash.png"));
+    for (const SplashLabel &l : Labels) {
+        auto *label = new QLabel(QString::fromLatin1(l.caption), this);
+        label->setObjectName(QString::fromLatin1(l.name));
+        label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
+        label->setAlignment(l.alignment | Qt::AlignTop);
+        if (l.family) {
+            QFont font(QString::fromLatin1(l.family));
+            font.setPointSizeF(l.points);
+            font.setBold(l.bold);
+            label->setFont(font);
+        }
+        if (l.sizedToText)
+            label->adjustSize();
+        this->*l.member = label;
+    }
+    imgLogo->setPixmap(QPixmap(QStringLiteral(":/logo.jpg")));
+    imgLogo->setScaledContents(true);
+    setFocusPolicy(Qt::StrongFocus);
+    centreOnScreen(this);
+}
+
+void FrmSplash::Form_Load()
+{
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(ZELTAPLOT_VERSION_MAJOR)
+                            .arg(ZELTAPLOT_VERSION_MINOR)
+                            .arg(ZELTAPLOT_VERSION_PATCH));
+    lblProductName->setText(QStringLiteral("Tavrin"));
+    // Both are sized to their captions.
+    lblVersion->adjustSize();
+    lblProductName->adjustSize();
+    windows().frmMain();
+    windows().frmCurve();
+    LblLoading->setText(QStringLiteral(" Click to continue"));
+}
+
+void FrmSplash::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmSplash::paintEvent(QPaintEvent *)
+{
+    // Unscaled from the top-left corner: the window shows the picture's top-left part.
+    QPainter(this).drawPixmap(0, 0, m_background);
+}
+
+void FrmSplash::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Form_Click();
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent *event)
+{
+    // Only a key that types a character: Shift or an arrow alone leaves the splash up.
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Form_KeyPress();
+}
+
+void FrmSplash::dismiss()
+{
+    FrmMain *main = windows().frmMain();
+    main->show();
+    main->raise();
+    main->activateWindow();
+    windows().unloadSplash();
+}
+
+} // namespace zelta
