@@ -124,6 +124,23 @@ private slots:
         QCOMPARE(frm->TxtEquation->text(), " (2) x^2");
     }
 
+    // Pasted long coefficients: the equation, and so the label, keeps every character.
+    void longEquationIsNeverCut()
+    {
+        const QString coefficient = "1." + QString(20000, '0');
+        QGuiApplication::clipboard()->setText(coefficient);
+        frm->TxtCoeff->setFocus();
+        QTest::keySequence(frm->TxtCoeff, QKeySequence::Paste);
+        QCOMPARE(frm->TxtCoeff->text(), coefficient);
+        drive::click(frm->CmdContin);
+        drive::click(frm->CmdXFive);
+        drive::click(frm->CmdPlus);
+        drive::click(frm->CmdContin);
+        drive::click(frm->CmdXSquare);
+        const QString part = " (" + coefficient + ") ";
+        QCOMPARE(frm->TxtEquation->text(), part + "x + " + part + "x^2");
+    }
+
     // Once 26 terms are stored, a sign is refused and the equation can still be sketched.
     void twentySixTermsAreTheLimit()
     {

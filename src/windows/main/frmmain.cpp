@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <limits>
 
 namespace zelta {
 
@@ -110,6 +111,8 @@ void FrmMain::connectHandlers()
     // The equation is the curve's label, built by the program alone: the user may move, select
     // and copy in it, never change it (typing, pasting, cutting, dropping, undoing).
     TxtEquation->setReadOnly(true);
+    // Qt would cut the text at 32767 characters, and the label with it, while the curve keeps every term.
+    TxtEquation->setMaxLength(std::numeric_limits<int>::max());
 }
 
 std::array<QPushButton *, 13> FrmMain::termButtons() const
