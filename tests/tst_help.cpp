@@ -112,6 +112,17 @@ private slots:
         QCOMPARE(help->lblOnTop[6]->text(), "Sketching more than one Curve on the same grid");
     }
 
+    void closedByItsFrame()
+    {
+        help->cmdDes_Click(4);
+        QPointer<FrmHelp> closed = help;
+        help->close();
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(!windows().helpLoaded());
+        windows().frmMain()->mnuHowTo->trigger();
+        QCOMPARE(windows().frmHelp()->currentTopic(), 0);
+    }
+
     void topicText_data()
     {
         QTest::addColumn<int>("topic");

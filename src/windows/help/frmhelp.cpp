@@ -3,7 +3,9 @@
 #include "platform/twips.h"
 #include "plot/plotsurface.h"
 #include "windows/decor.h"
+#include "windows/windows.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -128,6 +130,12 @@ void FrmHelp::showInFront()
     show();
     raise();
     activateWindow();
+}
+
+void FrmHelp::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    windows().unloadHelp();
 }
 
 void FrmHelp::mouseMoveEvent(QMouseEvent *event)

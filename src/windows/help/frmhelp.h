@@ -34,6 +34,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Closed by its frame it is unloaded; the next How to... starts at the first topic.
+    void closeEvent(QCloseEvent *event) override;
 };
 
 } // namespace zelta
