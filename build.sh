@@ -48,8 +48,9 @@ sanitize)
     ;;
 package)
     install_missing $BUILD_PACKAGES $TEST_PACKAGES $PACKAGE_PACKAGES
-    build build-package -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
-    cd build-package && rm -f ./*.deb && cpack -G DEB
+    # The tested build, stripped into the package.
+    build build
+    cd build && rm -f ./*.deb && cpack -G DEB
     lintian --fail-on error,warning ./*.deb
     ;;
 bench)
