@@ -45,6 +45,26 @@ private slots:
             readout << readoutNumber(v, c);
         QCOMPARE(readout, QStringList({"0.5", "-4.6", "0", "0.6666667"}));
     }
+    void generalReadsBack_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        // 15 digits of the largest doubles round past the double range: the digits below instead.
+        const double largest = std::numeric_limits<double>::max();
+        const QString zeros(294, u'0');
+        QTest::newRow("largest") << largest << QLocale::c() << "179769313486231" + zeros;
+        QTest::newRow("most negative, German") << -largest << QLocale(QLocale::German) << "-179769313486231" + zeros;
+        QTest::newRow("rounded within range") << 1.797693134862314e308 << QLocale::c() << "179769313486231" + zeros;
+    }
+    void generalReadsBack()
+    {
+        QFETCH(double, value);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QCOMPARE(generalNumber(value, locale), text);
+        QVERIFY(readNumber(text, locale).has_value());
+    }
     void rounding()
     {
         // 62.5 and 187.5 twips right of the origin: halves go to the even column.

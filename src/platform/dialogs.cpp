@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -15,6 +16,27 @@ namespace {
 DialogService *current = nullptr;
 
 QWidget *dialogParent() { return QApplication::activeWindow(); }
+
+// Qt's file dialog reads a double quote as a list of names ("a" "b") and keeps only the
+// quoted pieces, so a name typed with one would be saved under a part of it, in the
+// dialog's folder: refuse it and keep the dialog open.
+class BitmapFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        const auto *edit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (edit && edit->text().contains(u'"')) {
+            dialogs().message(QStringLiteral("The picture cannot be saved as %1: "
+                                             "a file name must not contain a double quote (\").")
+                                  .arg(edit->text()));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 } // namespace
 
 DialogService &dialogs()
@@ -47,7 +69,7 @@ QString QtDialogService::input(const QString &prompt)
 
 QString QtDialogService::saveBitmapName()
 {
-    QFileDialog box(dialogParent());
+    BitmapFileDialog box(dialogParent());
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);
     box.setDefaultSuffix(QStringLiteral("bmp"));

@@ -25,6 +25,11 @@ std::string fixedDigits(double v, int significant)
         : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
     std::string sci(buf, res.ptr);
     const auto e = sci.find('e');
+    // At 15 digits the largest doubles round up past the double range, and the text would
+    // not read back: take the digits below (the last one is a 2 there, never a 0).
+    double readBack = 0;
+    if (significant > 0 && std::from_chars(sci.data(), sci.data() + sci.size(), readBack).ec == std::errc::result_out_of_range)
+        --sci[e - 1];
     const int exponent = std::stoi(sci.substr(e + 1));
     std::string mantissa = sci.substr(0, e);
     const bool negative = mantissa.front() == '-';

@@ -11,6 +11,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QImageWriter>
@@ -114,16 +115,40 @@ void FrmCurve::CmdCopy_Click()
     clipboard->setImage(PicCurve->Image());
 }
 
+bool writeBitmap(const QImage &picture, QIODevice &device, QString *error)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(picture)) {
+        if (error)
+            *error = writer.errorString();
+        return false;
+    }
+    // A write that stops part-way (the disk filled up) reports no reason; the next one
+    // fails with the system's reason, so write on until all is written or a write fails.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            if (error)
+                *error = device.errorString();
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 bool saveBitmap(const QImage &picture, const QString &fileName, QString *error)
 {
     QSaveFile file(fileName);
     QString reason;
-    if (file.open(QIODevice::WriteOnly)) {
-        QImageWriter writer(&file, "bmp");
-        if (writer.write(picture) && file.commit())
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else if (writeBitmap(picture, file, &reason)) {
+        if (file.commit())
             return true;
-        reason = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
-    } else {
         reason = file.errorString();
     }
     file.cancelWriting();
