@@ -2,6 +2,7 @@
 // checks after every action that the program is in a state it defines. A failure prints the seed
 // and a shortest action list that still breaks the invariant, to be kept as a case of its own.
 #include "platform/numbers.h"
+#include "randomactions.h"
 #include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/help/frmhelp.h"
@@ -14,94 +15,6 @@
 #include <random>
 
 using namespace zelta;
-
-namespace {
-
-struct Action {
-    enum Kind { Click, Type, Key, Menu, Close, Point } kind;
-    QString target; // objectName of the control, menu item or window
-    QString text;   // what is typed, or the key
-    QPoint at;      // where the pointer goes
-    QStringList replies; // the answers to the boxes this action opened, in order
-    QString describe() const
-    {
-        static const char *kinds[] = {"click", "type", "key", "menu", "close", "point"};
-        QString s = QStringLiteral("%1 %2").arg(QLatin1String(kinds[kind]), target);
-        if (!text.isEmpty())
-            s += " \"" + (text.size() > 40 ? text.left(40) + "..." : text) + '"';
-        if (kind == Point)
-            s += QStringLiteral(" %1,%2").arg(at.x()).arg(at.y());
-        if (!replies.isEmpty())
-            s += " replies [" + replies.join(" | ") + ']';
-        return s;
-    }
-};
-
-const QStringList Messages{"Inavlid range", "The ending value must be greater than the starting value.",
-                           "The Starting Xvalue is not a number.", "The Ending Xvalue is not a number.",
-                           "The coefficient is not a number.", "The equation cannot hold more than 26 terms.",
-                           "Please enter the domain of X.", "Please enter a valid value", " Please enter a valid value. ",
-                           "Please enter a valid value.", " Please enter a valid value."};
-const QStringList Prompts{" Enter the value of a.Only integers (between 1 and 10) are acceptable.",
-                          " Enter the value of a.Only integers (between 1 and 20) are acceptable.",
-                          "Enter the value of a below. Only integers(between 0-10) are the acceptable choice"};
-
-// Answers every box from the action's replies; a random one is made up and kept when none is left.
-class RandomDialogs : public DialogService {
-public:
-    std::mt19937 *random = nullptr; // nullptr: replaying
-    Action *action = nullptr;
-    int used = 0;
-    QStringList unknown; // boxes the program does not define
-    QString saveFolder;
-
-    void message(const QString &text) override
-    {
-        if (!Messages.contains(text) && !text.startsWith("The picture was not saved to "))
-            unknown << "message \"" + text + '"';
-    }
-    QString input(const QString &prompt) override
-    {
-        if (!Prompts.contains(prompt))
-            unknown << "input \"" + prompt + '"';
-        // After a few refusals a user gives a value every prompt accepts.
-        static const QStringList some{"2", "abc", "", "12", "0.5", "10", "-1", "2.5", "1e1", "20", "0", " 3 "};
-        return next(some, "2");
-    }
-    QString saveBitmapName() override
-    {
-        const QStringList some{"", saveFolder + "/a.bmp", saveFolder + "/b", saveFolder, "/nonexistent/c.bmp"};
-        return next(some, "");
-    }
-
-private:
-    QString next(const QStringList &some, const QString &last)
-    {
-        if (used < action->replies.size())
-            return action->replies[used++];
-        const QString reply = random && action->replies.size() < 4 ? some[(*random)() % some.size()] : last;
-        action->replies << reply;
-        ++used;
-        return reply;
-    }
-};
-
-QString randomText(std::mt19937 &random)
-{
-    static const QString numbers[] = {"1", "2", "-3", "0.5", "10", "7"};
-    if (random() % 2)
-        return numbers[random() % std::size(numbers)];
-    static const QString pieces[] = {"0", "1", "2", "5", "9", "-", "+", ".", ",", "e", "E", "x", "a", " ", "3.5", "-4"};
-    QString text;
-    const int n = 1 + random() % 5;
-    for (int i = 0; i < n; ++i)
-        text += pieces[random() % std::size(pieces)];
-    if (random() % 40 == 0)
-        text += QString(200 + random() % 400, QChar(u"09 -."[random() % 5]));
-    return text;
-}
-
-} // namespace
 
 class TstRandomActions : public QObject {
     Q_OBJECT
