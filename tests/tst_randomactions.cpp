@@ -103,6 +103,23 @@ class TstRandomActions : public QObject {
         }
     }
 
+    // The key goes to the focused control of the window, or to the window itself.
+    static void pressKey(QWidget *window, const QString &key)
+    {
+        QWidget *to = QApplication::focusWidget() && QApplication::focusWidget()->window() == window
+                          ? QApplication::focusWidget() : window;
+        key == "Backtab" ? QTest::keyClick(to, Qt::Key_Tab, Qt::ShiftModifier)
+                         : QTest::keyClick(to, Qt::Key(QKeySequence::fromString(key)[0].key()));
+    }
+    static void movePointer(QWidget *window, QPoint at)
+    {
+        QWidget *under = window->childAt(at);
+        QWidget *to = under ? under : window;
+        QMouseEvent move(QEvent::MouseMove, to->mapFrom(window, at), window->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(to, &move);
+    }
+
     // Does the action, if what it needs is still there (a shrunk list may have lost its cause).
     void perform(Action &action)
     {
@@ -124,13 +141,8 @@ class TstRandomActions : public QObject {
             }
             break;
         case Action::Key:
-            if (target) {
-                const int key = QKeySequence::fromString(action.text)[0].key();
-                QWidget *to = QApplication::focusWidget() && QApplication::focusWidget()->window() == target
-                                  ? QApplication::focusWidget() : target;
-                action.text == "Backtab" ? QTest::keyClick(to, Qt::Key_Tab, Qt::ShiftModifier)
-                                         : QTest::keyClick(to, Qt::Key(key));
-            }
+            if (target)
+                pressKey(target, action.text);
             break;
         case Action::Menu:
             if (windows().mainLoaded())
@@ -142,13 +154,8 @@ class TstRandomActions : public QObject {
                 target->close();
             break;
         case Action::Point:
-            if (target) {
-                QWidget *under = target->childAt(action.at);
-                QWidget *to = under ? under : target;
-                QMouseEvent move(QEvent::MouseMove, to->mapFrom(target, action.at), target->mapToGlobal(action.at),
-                                 Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-                QApplication::sendEvent(to, &move);
-            }
+            if (target)
+                movePointer(target, action.at);
             break;
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -168,57 +175,73 @@ class TstRandomActions : public QObject {
             return QStringLiteral("%1 top-level widgets").arg(QApplication::topLevelWidgets().size());
         if (!w.mainLoaded())
             return {};
-        FrmMain *m = w.frmMain();
-        const EquationState &s = m->state;
-        if (m->FrameSettings->isHidden() == m->FrameEquation->isHidden())
+        for (const QString &b : {brokenState(*w.frmMain()), brokenButtons(*w.frmMain()),
+                                 brokenEquation(w.frmMain()->TxtEquation->text(), equationBefore)})
+            if (!b.isEmpty())
+                return b;
+        return w.curveLoaded() ? brokenPicture(w.frmCurve()->PicCurve->Image(), w.frmMain()->state.GridDrawn) : QString();
+    }
+    static QString brokenState(const FrmMain &m)
+    {
+        const EquationState &s = m.state;
+        if (m.FrameSettings->isHidden() == m.FrameEquation->isHidden())
             return "not exactly one panel";
         if (s.TermIndex < 0 || s.TermIndex > 26 || s.CurveCount < 0 || std::abs(s.TermSign) != 1)
             return QStringLiteral("counters TermIndex %1 TermSign %2 CurveCount %3").arg(s.TermIndex).arg(s.TermSign).arg(s.CurveCount);
-        if (s.GridSet && (m->plot.FirstColumn < 100 || m->plot.FirstColumn > 9100 || m->plot.LastColumn < 100 ||
-                          m->plot.LastColumn > 9100))
+        if (s.GridSet && (m.plot.FirstColumn < 100 || m.plot.FirstColumn > 9100 || m.plot.LastColumn < 100 ||
+                          m.plot.LastColumn > 9100))
             return "domain columns outside 100..9100";
         for (int slot = s.TermIndex; slot < EquationState::Slots; ++slot)
             for (int c = 0; c < EquationState::Columns; ++c)
                 if (s.term(slot, c) != 0)
                     return QStringLiteral("slot %1 written beyond the terms").arg(slot);
-        const bool terms = m->CmdXSquare->isEnabled();
-        for (QPushButton *b : m->termButtons())
+        return {};
+    }
+    // The enabled states of the workflow's steps.
+    static QString brokenButtons(const FrmMain &m)
+    {
+        const bool terms = m.CmdXSquare->isEnabled();
+        for (QPushButton *b : m.termButtons())
             if (b->isEnabled() != terms)
                 return "the term buttons disagree";
-        if (m->CmdPlus->isEnabled() != m->CmdMinus->isEnabled())
+        if (m.CmdPlus->isEnabled() != m.CmdMinus->isEnabled())
             return "+ and - disagree";
-        if (terms && (m->CmdContin->isEnabled() || m->TxtCoeff->isEnabled() || m->cmdSketch->isEnabled() ||
-                      m->CmdPlus->isEnabled() || s.full()))
+        if (terms && (m.CmdContin->isEnabled() || m.TxtCoeff->isEnabled() || m.cmdSketch->isEnabled() ||
+                      m.CmdPlus->isEnabled() || m.state.full()))
             return "term buttons open with another step";
-        if (m->CmdPlus->isEnabled() && (!m->cmdSketch->isEnabled() || s.TermIndex == 0 || m->CmdContin->isEnabled()))
+        if (m.CmdPlus->isEnabled() && (!m.cmdSketch->isEnabled() || m.state.TermIndex == 0 || m.CmdContin->isEnabled()))
             return "signs open with the wrong buttons";
-        if (m->FrameSettings->isVisible() && (terms || m->CmdPlus->isEnabled() || m->cmdSketch->isEnabled()))
+        if (m.FrameSettings->isVisible() && (terms || m.CmdPlus->isEnabled() || m.cmdSketch->isEnabled()))
             return "equation buttons open under the grid settings";
-        if (m->CmdGrid->isEnabled() && (!isNumeric(m->TxtStartX->text()) || !isNumeric(m->TxtEndX->text())))
+        if (m.CmdGrid->isEnabled() && (!isNumeric(m.TxtStartX->text()) || !isNumeric(m.TxtEndX->text())))
             return "Set Grid open without two numbers";
-        const QString now = m->TxtEquation->text();
+        return {};
+    }
+    static QString brokenEquation(const QString &now, const QString &before)
+    {
         static const QRegularExpression append(
             R"(^( \(.*\) | \+ | - |x\^2|x\^3|x|\(1/x\)|x\^[-0-9.,e]+|1|sin x|cos x|tan x|log x|\([0-9.,e]+\^x\)|(sin|cos|tan)[0-9.,e]+x)?$)",
             QRegularExpression::DotMatchesEverythingOption);
-        if (!now.isEmpty() && !(now.startsWith(equationBefore) && append.match(now.mid(equationBefore.size())).hasMatch()))
+        if (!now.isEmpty() && !(now.startsWith(before) && append.match(now.mid(before.size())).hasMatch()))
             return "the equation changed other than by an append: \"" + now.right(60) + '"';
-        if (w.curveLoaded()) {
-            const QImage picture = w.frmCurve()->PicCurve->Image();
-            if (picture.size() != QSize(613, 453))
-                return "the picture changed its size";
-            // Every third row is enough to see a grid, and a stray point on white paper.
-            bool small = false, big = false, white = true;
-            for (int y = 0; y < picture.height(); y += 3) {
-                const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-                for (int x = 0; x < picture.width(); ++x) {
-                    small = small || line[x] == qRgb(230, 230, 230);
-                    big = big || line[x] == qRgb(190, 190, 190);
-                    white = white && line[x] == qRgb(255, 255, 255);
-                }
+        return {};
+    }
+    static QString brokenPicture(const QImage &picture, bool gridDrawn)
+    {
+        if (picture.size() != QSize(613, 453))
+            return "the picture changed its size";
+        // Every third row is enough to see a grid, and a stray point on white paper.
+        bool small = false, big = false, white = true;
+        for (int y = 0; y < picture.height(); y += 3) {
+            const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                small = small || line[x] == qRgb(230, 230, 230);
+                big = big || line[x] == qRgb(190, 190, 190);
+                white = white && line[x] == qRgb(255, 255, 255);
             }
-            if (s.GridDrawn ? !(small && big) : !white)
-                return s.GridDrawn ? "a grid is drawn but not on the picture" : "no grid, yet the picture is not white";
         }
+        if (gridDrawn ? !(small && big) : !white)
+            return gridDrawn ? "a grid is drawn but not on the picture" : "no grid, yet the picture is not white";
         return {};
     }
 
