@@ -115,12 +115,17 @@ QString NumberProperties::reading(const QString &text) const
     return {};
 }
 
+bool NumberProperties::plainWithin(const QString &text, int digits) const
+{
+    return m_plain.match(text).hasMatch() && significantDigits(text) <= digits;
+}
+
 QString NumberProperties::general(double v) const
 {
     if (!std::isfinite(v))
         return {};
     const QString text = generalNumber(v, m_locale);
-    if (!m_plain.match(text).hasMatch() || significantDigits(text) > 15)
+    if (!plainWithin(text, 15))
         return failure("general form not plain with 15 digits", text, v);
     const std::optional<double> read = readNumber(text, m_locale);
     const QByteArray rounded = cScientific(v, 15);
@@ -154,7 +159,7 @@ QString NumberProperties::readout(float v) const
     if (!std::isfinite(v))
         return {};
     const QString text = readoutNumber(v, m_locale);
-    if (!m_plain.match(text).hasMatch() || significantDigits(text) > 7)
+    if (!plainWithin(text, 7))
         return failure("read-out form not plain with 7 digits", text, v);
     if (readNumber(text, m_locale) != cRead(cScientific(v, 7)))
         return failure("read-out form does not read back", text, v);

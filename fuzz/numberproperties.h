@@ -30,6 +30,8 @@ public:
 
 private:
     QString failure(const char *property, const QString &text, double v) const;
+    // Plain digits with the locale's separator, at most `digits` of them significant.
+    bool plainWithin(const QString &text, int digits) const;
 
     QLocale m_locale;
     QRegularExpression m_grammar, m_plain, m_label;

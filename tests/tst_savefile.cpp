@@ -134,7 +134,7 @@ private slots:
         QFile full(QStringLiteral("/dev/full"));
         QVERIFY(full.open(QIODevice::WriteOnly));
         QString reason;
-        QVERIFY(!writeBitmap(windows().frmCurve()->PicCurve->Image(), full, &reason));
+        QVERIFY(!writeBitmap(windows().frmCurve()->PicCurve->Image(), full, reason));
         QCOMPARE(reason, QStringLiteral("No space left on device"));
     }
 };

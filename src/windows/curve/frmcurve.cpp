@@ -115,15 +115,14 @@ void FrmCurve::CmdCopy_Click()
     clipboard->setImage(PicCurve->Image());
 }
 
-bool writeBitmap(const QImage &picture, QIODevice &device, QString *error)
+bool writeBitmap(const QImage &picture, QIODevice &device, QString &error)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(picture)) {
-        if (error)
-            *error = writer.errorString();
+        error = writer.errorString();
         return false;
     }
     // A write that stops part-way (the disk filled up) reports no reason; the next one
@@ -131,8 +130,7 @@ bool writeBitmap(const QImage &picture, QIODevice &device, QString *error)
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {
-            if (error)
-                *error = device.errorString();
+            error = device.errorString();
             return false;
         }
         done += written;
@@ -146,7 +144,7 @@ bool saveBitmap(const QImage &picture, const QString &fileName, QString *error)
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
-    } else if (writeBitmap(picture, file, &reason)) {
+    } else if (writeBitmap(picture, file, reason)) {
         if (file.commit())
             return true;
         reason = file.errorString();

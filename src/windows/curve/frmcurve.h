@@ -39,7 +39,7 @@ private:
 };
 
 // Writes the picture as BMP to an open device; on failure the reason is in error.
-bool writeBitmap(const QImage &picture, QIODevice &device, QString *error);
+bool writeBitmap(const QImage &picture, QIODevice &device, QString &error);
 // Writes the picture as a BMP file; the existing file stays untouched on failure.
 bool saveBitmap(const QImage &picture, const QString &fileName, QString *error = nullptr);
 
