@@ -90,19 +90,21 @@ const State States[] = {
 class TstPictures : public QObject {
     Q_OBJECT
 
-    // The box the dialog service opens, grabbed as soon as it is up, then closed.
-    static QImage grabDialog(Shot shot)
+    // The box the dialog service opens, grabbed as soon as it is up, then cancelled; its title and place.
+    static QImage grabDialog(Shot shot, QString &title, QPoint &at)
     {
         QImage picture;
-        QTimer::singleShot(0, [&picture] {
+        QTimer::singleShot(0, [&] {
             QWidget *box = QApplication::activeModalWidget();
             picture = box->grab().toImage();
+            title = box->windowTitle();
+            at = box->pos();
             static_cast<QDialog *>(box)->reject();
         });
         if (shot == Message)
             QtDialogService().message(QStringLiteral("Inavlid range"));
-        else
-            QtDialogService().input(QStringLiteral(" Enter the value of a.Only integers (between 1 and 10) are acceptable."));
+        else if (!QtDialogService().input(QStringLiteral(" Enter the value of a.Only integers (between 1 and 10) are acceptable.")).isEmpty())
+            title = "Cancel gave a reply";
         return picture;
     }
 
@@ -145,7 +147,16 @@ private slots:
         case Surface: picture = windows().frmCurve()->PicCurve->Image(); break;
         case Splash: picture = splash->grab().toImage(); break;
         case Help: picture = windows().frmHelp()->grab().toImage(); break;
-        case Message: case Input: picture = grabDialog(s.shot); break;
+        case Message: case Input: {
+            QString title;
+            QPoint at;
+            picture = grabDialog(s.shot, title, at);
+            // The message box is captioned with the program's title; the input box stands 4000 x 3000 twips in.
+            QCOMPARE(title, s.shot == Message ? "Tavrin" : "Zeltaplot");
+            if (s.shot == Input)
+                QCOMPARE(at, QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(267, 200));
+            break;
+        }
         }
         for (const QPoint &p : s.points)
             QVERIFY2(picture.pixel(p) == (s.colour | 0xff000000u),
