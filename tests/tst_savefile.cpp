@@ -1,4 +1,4 @@
-// Keeping the picture: the clipboard, the saved file's bytes, the save dialog, and saves that fail.
+// Saving the picture: the file's bytes, the save dialog, and saves that fail.
 #include "drive.h"
 #include "plot/imagesurface.h"
 #include "scripteddialogs.h"
@@ -57,14 +57,6 @@ private slots:
         windows().destroyAll();
         for (const QString &file : filesHere())
             QVERIFY(QFile::remove(file));
-    }
-
-    // Copy puts the whole picture on the clipboard, without the window's buttons.
-    void copy()
-    {
-        QGuiApplication::clipboard()->clear();
-        QVERIFY(drive::run("click CmdCopy").isEmpty());
-        QCOMPARE(QGuiApplication::clipboard()->image(), curve()->PicCurve->Image());
     }
 
     // A 24-bit bitmap of the 613 x 453 picture: 54 bytes of header and rows of 1840 bytes.

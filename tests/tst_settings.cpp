@@ -17,11 +17,6 @@ class TstSettings : public QObject {
     ScriptedDialogs dialogs;
     FrmMain *frm = nullptr;
 
-    void run(const QString &script)
-    {
-        const QString failed = drive::run(script);
-        QVERIFY2(failed.isEmpty(), qPrintable(failed));
-    }
     static QString checkedOption(FrmMain *m)
     {
         for (QRadioButton *o : m->scaleOptions())
@@ -64,7 +59,7 @@ private slots:
         QFETCH(QString, end);
         QFETCH(bool, setGrid);
         QFETCH(QStringList, messages);
-        run(script);
+        DRIVE(script);
         QCOMPARE(frm->TxtStartX->text(), start);
         QCOMPARE(frm->TxtEndX->text(), end);
         QCOMPARE(frm->CmdGrid->isEnabled(), setGrid);
@@ -97,7 +92,7 @@ private slots:
         QFETCH(int, first);
         QFETCH(int, last);
         QFETCH(bool, accepted);
-        run(script + "; click CmdGrid");
+        DRIVE(script + "; click CmdGrid");
         QCOMPARE(dialogs.messages.value(0), message);
         QCOMPARE(frm->FrameEquation->isVisible(), accepted);
         QCOMPARE(frm->CmdGrid->isEnabled(), false);
@@ -111,7 +106,7 @@ private slots:
     void decimalComma()
     {
         QLocale::setDefault(QLocale(QLocale::German));
-        run("click OptHalf; click CmdGrid");
+        DRIVE("click OptHalf; click CmdGrid");
         QLocale::setDefault(QLocale::c());
         QCOMPARE(frm->TxtStartX->text() + ' ' + frm->TxtEndX->text(), "-4,5 4,5");
         QCOMPARE(dialogs.messages, QStringList());
@@ -137,7 +132,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, instruction);
         QFETCH(QString, scale);
-        run("click OptFour; click CmdGrid; type TxtCoeff 1; click CmdContin; click CmdXFive; click cmdSketch;" + how);
+        DRIVE("click OptFour; click CmdGrid; type TxtCoeff 1; click CmdContin; click CmdXFive; click cmdSketch;" + how);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(frm->FrameSettings->isVisible() && frm->CmdGrid->isEnabled() && !frm->CmdXFive->isEnabled());
         QCOMPARE(checkedOption(frm), option);
@@ -166,7 +161,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QPointF, at);
         QFETCH(QString, text);
-        run("click " + option);
+        DRIVE("click " + option);
         FrmCurve *curve = windows().frmCurve();
         curve->show();
         // The pointer moves by whole pixels of 15 twips; other places go to the handler itself.
@@ -206,7 +201,7 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, key);
         QFETCH(QStringList, focus);
-        run(script);
+        DRIVE(script);
         auto *start = qobject_cast<QWidget *>(drive::find(from));
         start->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(start->window()));
@@ -214,7 +209,7 @@ private slots:
         QStringList walked;
         for (qsizetype i = 0; i < focus.size(); ++i) {
             QVERIFY(QApplication::focusWidget());
-            run("key " + QApplication::focusWidget()->objectName() + ' ' + key);
+            DRIVE("key " + QApplication::focusWidget()->objectName() + ' ' + key);
             walked << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(walked, focus);
@@ -231,9 +226,9 @@ private slots:
     {
         QFETCH(QString, keys);
         QGuiApplication::clipboard()->setText("9");
-        run("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare");
+        DRIVE("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare");
         frm->TxtEquation->setSelection(1, 3);
-        run("key TxtEquation " + keys);
+        DRIVE("key TxtEquation " + keys);
         QCOMPARE(frm->TxtEquation->text(), " (2) x^2");
     }
 };

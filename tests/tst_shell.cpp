@@ -1,4 +1,5 @@
-// Start-up, the splash and About window, ending the program, and the help window's behaviour.
+// Start-up, the splash and About window, ending the program, the help window, and what a screen
+// reader and a keyboard user get.
 #include "drive.h"
 #include "plot/imagesurface.h"
 #include "scripteddialogs.h"
@@ -8,21 +9,23 @@
 #include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
 
+#include <QAccessible>
 #include <QtTest>
 #include <QtWidgets>
 
 using namespace zelta;
+
+static QString spoken(QObject *o, QAccessible::Text t = QAccessible::Name)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(o);
+    return a ? a->text(t) : QString();
+}
 
 class TstShell : public QObject {
     Q_OBJECT
     ScriptedDialogs dialogs;
     int quits = 0;
 
-    static void run(const QString &script)
-    {
-        const QString failed = drive::run(script);
-        QVERIFY2(failed.isEmpty(), qPrintable(failed));
-    }
     static QString loaded()
     {
         const Windows &w = windows();
@@ -68,7 +71,7 @@ private slots:
         QFETCH(bool, dismisses);
         windows().frmSplash()->showInFront();
         QVERIFY(QTest::qWaitForWindowActive(windows().frmSplash()));
-        run(step);
+        DRIVE(step);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(loaded(), dismisses ? "main curve" : "main curve splash");
         QCOMPARE(windows().frmMain()->isVisible(), dismisses);
@@ -79,10 +82,10 @@ private slots:
     void aboutTwice()
     {
         windows().frmMain()->show();
-        run("menu mnuAbout");
+        DRIVE("menu mnuAbout");
         QPointer<FrmSplash> splash = windows().frmSplash();
         splash->LblLoading->setText("seen");
-        run("menu mnuAbout; click CmdGrid");
+        DRIVE("menu mnuAbout; click CmdGrid");
         QCOMPARE(windows().frmSplash(), splash.data());
         QCOMPARE(splash->LblLoading->text(), "seen");
         QVERIFY(windows().frmMain()->FrameEquation->isVisible());
@@ -92,10 +95,10 @@ private slots:
     void aboutAfterTheCurveWindowClosed()
     {
         windows().frmMain()->show();
-        run("click CmdGrid; menu mnuCur01; close frmCurve");
+        DRIVE("click CmdGrid; menu mnuCur01; close frmCurve");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(loaded(), "main");
-        run("menu mnuAbout");
+        DRIVE("menu mnuAbout");
         QVERIFY(windows().curveLoaded() && !windows().frmCurve()->isVisible());
         QCOMPARE(windows().frmCurve()->PicCurve->Image().convertToFormat(QImage::Format_Indexed8).colorTable(), {0xffffffff});
     }
@@ -113,7 +116,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QString, left);
         windows().frmMain()->show();
-        run("menu mnuCur01; menu mnuHowTo; menu mnuAbout;" + how);
+        DRIVE("menu mnuCur01; menu mnuHowTo; menu mnuAbout;" + how);
         QCOMPARE(loaded(), left);
         QCOMPARE(quits, 1);
     }
@@ -152,14 +155,14 @@ private slots:
         QFETCH(QString, over);
         QFETCH(QString, raised);
         windows().frmMain()->show();
-        run("menu mnuHowTo; point lblDes0;");
+        DRIVE("menu mnuHowTo; point lblDes0;");
         FrmHelp *help = windows().frmHelp();
         if (over == "frmHelp") { // between two rows lies background
             const QPoint gap = help->lblDes[2]->geometry().bottomLeft() + QPoint(20, 3);
             QMouseEvent move(QEvent::MouseMove, gap, help->mapToGlobal(gap), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(help, &move);
         } else {
-            run("point " + over);
+            DRIVE("point " + over);
         }
         QStringList up;
         for (QPushButton *b : help->findChildren<QPushButton *>())
@@ -172,9 +175,9 @@ private slots:
     void helpClosedAndAgain()
     {
         windows().frmMain()->show();
-        run("menu mnuHowTo; point lblDes6; click cmdDes6; point lClose; click cClose");
+        DRIVE("menu mnuHowTo; point lblDes6; click cmdDes6; point lClose; click cClose");
         QVERIFY(windows().helpLoaded() && !windows().frmHelp()->isVisible());
-        run("menu mnuHowTo");
+        DRIVE("menu mnuHowTo");
         QCOMPARE(windows().frmHelp()->currentTopic(), 6);
     }
 
@@ -182,11 +185,91 @@ private slots:
     void helpClosedByItsFrame()
     {
         windows().frmMain()->show();
-        run("menu mnuHowTo; point lblDes4; click cmdDes4; close frmHelp");
+        DRIVE("menu mnuHowTo; point lblDes4; click cmdDes4; close frmHelp");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!windows().helpLoaded());
-        run("menu mnuHowTo");
+        DRIVE("menu mnuHowTo");
         QCOMPARE(windows().frmHelp()->currentTopic(), 0);
+    }
+    void spokenName_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("-") << "CmdMinus" << "minus";
+        QTest::newRow("+") << "CmdPlus" << "plus";
+        QTest::newRow("x^2") << "CmdXSquare" << "x squared";
+        QTest::newRow("1/x") << "CmdXFour" << "one over x";
+        QTest::newRow("x^a") << "CmdXY" << "x to the power a";
+        QTest::newRow("a^x") << "CmdAX" << "a to the power x";
+        QTest::newRow("tan ax") << "cmdTanAX" << "tangent a x";
+        QTest::newRow("start box") << "TxtStartX" << "Starting X value";
+        QTest::newRow("equation box") << "TxtEquation" << "Equation";
+        QTest::newRow("coefficient box") << "TxtCoeff" << "Coefficient";
+        QTest::newRow("graph") << "PicCurve" << "Graph";
+    }
+    // Symbols and boxes are spoken in words.
+    void spokenName()
+    {
+        windows().frmMain()->show();
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QCOMPARE(spoken(drive::find(control)), name);
+    }
+
+    // The graph tells its scale and the curves drawn on it, until they are cleared.
+    void graphDescription()
+    {
+        windows().frmMain()->show();
+        ImageSurface *surface = windows().frmCurve()->PicCurve;
+        const QString scale = "Scale: One big box represents one unit on each axis. ";
+        QCOMPARE(spoken(surface, QAccessible::Description), scale + "No curves drawn.");
+        DRIVE("click CmdGrid; menu mnuCurve04; type TxtCoeff 2; click CmdContin; click CmdXSquare; click cmdSketch");
+        QCOMPARE(spoken(surface, QAccessible::Description), scale + "Curves: y=sin x; y= (2) x^2.");
+        DRIVE("menu mnuNew");
+        QCOMPARE(spoken(surface, QAccessible::Description), scale + "No curves drawn.");
+    }
+
+    void keyOfHabit_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("F1 asks for help") << "frmMain" << "F1" << "mnuHowTo";
+        QTest::newRow("F1 in the curve window") << "frmCurve" << "F1" << "mnuHowTo";
+        QTest::newRow("Ctrl+Q ends") << "frmMain" << "Ctrl+Q" << "mnuExit";
+    }
+    // Keys kept off the menus so their captions stay as designed.
+    void keyOfHabit()
+    {
+        windows().frmMain()->show();
+        QFETCH(QString, window);
+        QFETCH(QString, key);
+        QFETCH(QString, item);
+        int quits = 0;
+        windows().quit = [&quits] { ++quits; };
+        DRIVE("menu mnuCur01");
+        auto *w = qobject_cast<QWidget *>(drive::find(window));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QSignalSpy chosen(qobject_cast<QAction *>(drive::find(item)), &QAction::triggered);
+        DRIVE("key " + window + ' ' + key);
+        QCOMPARE(chosen.size(), 1);
+    }
+
+    // Ctrl+C and Ctrl+S in the curve window copy and save the picture.
+    void curveWindowKeys()
+    {
+        windows().frmMain()->show();
+        DRIVE("menu mnuCur01");
+        FrmCurve *curve = windows().frmCurve();
+        QVERIFY(QTest::qWaitForWindowActive(curve));
+        QGuiApplication::clipboard()->clear();
+        DRIVE("key frmCurve Ctrl+C");
+        QCOMPARE(QGuiApplication::clipboard()->image(), curve->PicCurve->Image());
+        QTemporaryDir dir;
+        dialogs.saveNames << dir.filePath("keys.bmp");
+        DRIVE("key frmCurve Ctrl+S");
+        QCOMPARE(QImage(dir.filePath("keys.bmp")), curve->PicCurve->Image());
     }
 };
 

@@ -17,3 +17,10 @@ QObject *find(const QString &name);
 // Runs the steps; what went wrong, or nothing.
 QString run(const QString &script);
 } // namespace drive
+
+// Runs the steps in a test function, failing it where a step cannot be done.
+#define DRIVE(script)                                                                                              \
+    do {                                                                                                           \
+        const QString driveFailed = drive::run(script);                                                           \
+        QVERIFY2(driveFailed.isEmpty(), qPrintable(driveFailed));                                                 \
+    } while (false)
