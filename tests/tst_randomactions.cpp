@@ -22,6 +22,7 @@ struct Action {
     QString target, text; // the control, menu item or window; what is typed, or the key
     QPoint at;            // where the pointer goes
     QStringList replies;  // the answers to the boxes the action opened, in order
+    Action(Kind k, const QString &t, const QString &x = {}, QPoint p = {}) : kind(k), target(t), text(x), at(p) {}
     QString describe() const
     {
         return QStringLiteral("%1 %2 \"%3\" %4,%5 [%6]").arg(QStringList{"click", "type", "key", "menu", "close", "point"}[kind],
