@@ -18,8 +18,8 @@ QIcon iconOf(const QString &name)
     static const bool registered = (initResources(), true);
     Q_UNUSED(registered);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/%116.png").arg(name), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/%132.png").arg(name), QSize(32, 32));
+    for (const int size : {16, 32})
+        icon.addFile(QStringLiteral(":/%1%2.png").arg(name).arg(size), QSize(size, size));
     return icon;
 }
 

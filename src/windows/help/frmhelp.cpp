@@ -1,5 +1,6 @@
 #include "windows/help/frmhelp.h"
 
+#include "platform/fonts.h"
 #include "platform/twips.h"
 #include "plot/plotsurface.h"
 #include "windows/decor.h"
@@ -58,7 +59,7 @@ FrmHelp::FrmHelp()
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
     setWindowIcon(helpIcon());
-    setFont(defaultWindowFont());
+    setFont(windowFont());
     setFixedSize(twipsToPixels(7110), twipsToPixels(3885));
     setMouseTracking(true);
 

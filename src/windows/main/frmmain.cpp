@@ -1,6 +1,7 @@
 #include "windows/main/frmmain.h"
 
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
@@ -40,7 +41,7 @@ FrmMain::FrmMain()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zeltaplot"));
     setWindowIcon(programIcon());
-    setFont(defaultWindowFont());
+    setFont(windowFont());
     buildControls();
     buildMenus();
     connectHandlers();
