@@ -1,4 +1,5 @@
 // Text as drawn, at 100 % and at 200 %: every caption fits its control, the faces scale, bold is bold.
+#include "golden.h"
 #include "platform/fonts.h"
 #include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
@@ -60,6 +61,8 @@ class TstFonts : public QObject {
     Q_OBJECT
 
 private slots:
+    // A text cursor that does not blink is in every picture alike.
+    void initTestCase() { QApplication::setCursorFlashTime(0); }
     void cleanup() { windows().destroyAll(); }
 
     void captionsFit_data()
@@ -102,6 +105,26 @@ private slots:
         else
             QVERIFY2(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()), qPrintable(face.family()));
         QCOMPARE(QFontInfo(windows().frmCurve()->PicCurve->printFont()).family(), face.family());
+    }
+
+    void mainWindowPicture_data()
+    {
+        QTest::addColumn<bool>("equationPanel");
+        QTest::newRow("grid settings") << false;
+        QTest::newRow("equation") << true;
+    }
+    // Both panels as drawn at this scale, menus included.
+    void mainWindowPicture()
+    {
+        QFETCH(bool, equationPanel);
+        FrmMain *main = windows().frmMain();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        if (equationPanel)
+            QTest::mouseClick(main->CmdGrid, Qt::LeftButton);
+        const QString name = QStringLiteral("main-%1-%2").arg(equationPanel ? "equation" : "settings").arg(int(qApp->devicePixelRatio() * 100));
+        const QString differs = golden::mismatch(main->grab().toImage(), name);
+        QVERIFY2(differs.isEmpty(), qPrintable(differs));
     }
 
     void boldIsDrawnBold_data()
