@@ -98,6 +98,7 @@ FrmCurve::FrmCurve()
     connect(CmdCopy, &QPushButton::clicked, this, &FrmCurve::CmdCopy_Click);
     connect(CmdSave, &QPushButton::clicked, this, &FrmCurve::CmdSave_Click);
     connect(Cmd, &QPushButton::clicked, this, &FrmCurve::Cmd_Click);
+    pressedByEnter(this);
 }
 
 void FrmCurve::showInFront()

@@ -69,6 +69,8 @@ void FrmMain::CmdContin_Click()
     lblDes->setText(QStringLiteral("Now select appropriate term."));
     for (QWidget *w : std::initializer_list<QWidget *>{CmdGrid, CmdContin, cmdSketch, TxtCoeff, LblCoefficient})
         w->setEnabled(false);
+    // The first term in reading order, not wherever Qt would move the focus from the disabled Continue.
+    CmdXFive->setFocus();
 }
 
 void FrmMain::joinTerms(const QString &joint, std::int16_t sign)

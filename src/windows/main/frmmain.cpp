@@ -45,6 +45,7 @@ FrmMain::FrmMain()
     buildControls();
     buildMenus();
     connectHandlers();
+    pressedByEnter(this);
 
     const QSize client(twipsToPixels(6015), twipsToPixels(3720));
     centralWidget()->setFixedSize(client);
