@@ -226,15 +226,17 @@ void FrmMain::CmdGrid_Click()
         CmdGrid->setEnabled(false);
         return;
     }
+    // The coefficient box takes the focus before the settings are disabled under it, so Qt does not
+    // walk it (and a screen reader) through them; the instruction comes after the focus, which would cut it short.
+    FrameEquation->show();
+    TxtCoeff->setEnabled(true);
+    LblCoefficient->setEnabled(true);
+    TxtCoeff->setFocus();
     lblDes->setText(QStringLiteral("Now enter the coefficient of the first term."));
     for (QWidget *w : std::initializer_list<QWidget *>{OptFour, OptTwo, OptOne, OptHalf, CmdGrid, LblStartX, LblEndX,
                                                         TxtStartX, TxtEndX})
         w->setEnabled(false);
-    FrameEquation->show();
     FrameSettings->hide();
-    TxtCoeff->setEnabled(true);
-    LblCoefficient->setEnabled(true);
-    TxtCoeff->setFocus();
     if (!state.GridDrawn)
         Grid();
 }

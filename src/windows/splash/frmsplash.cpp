@@ -113,6 +113,10 @@ void FrmSplash::Form_Load()
     windows().frmMain();
     windows().frmCurve();
     LblLoading->setText(QStringLiteral(" Click to continue"));
+    // The window has no caption to be announced by: it is named and described for a screen reader.
+    setAccessibleName(lblProductName->text() + u' ' + lblCompanyProduct->text());
+    setAccessibleDescription(QStringLiteral("%1. %2 Click or press a key to continue.")
+                                 .arg(lblVersion->text(), lblNote->text().trimmed()));
 }
 
 void FrmSplash::showInFront()
