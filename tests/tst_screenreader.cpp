@@ -15,14 +15,16 @@ using namespace zelta;
 
 namespace {
 
-// What the instruction line announced: the text of each notification shown.
-QStringList announced;
+// What the instruction line announced (the text of each notification shown), and where the focus went.
+QStringList announced, focused;
 
 void record(QAccessibleEvent *event)
 {
     QAccessibleInterface *a = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && a && a->role() == QAccessible::Notification)
         announced << a->text(QAccessible::Name);
+    if (event->type() == QAccessible::Focus && a)
+        focused << a->text(QAccessible::Name);
 }
 
 QAccessibleInterface *spoken(QObject *o) { return QAccessible::queryAccessibleInterface(o); }
@@ -122,6 +124,42 @@ private slots:
         for (const QString &text : said)
             QVERIFY(!text.isEmpty());
         QCOMPARE(spoken(main->lblDes)->text(QAccessible::Name), main->lblDes->text());
+    }
+
+    void focusGoesStraightOn_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("Set Grid") << "" << "CmdGrid" << QStringList{"Coefficient"};
+        QTest::newRow("Continue") << "grid,coefficient" << "CmdContin" << QStringList{"x"};
+        QTest::newRow("a term") << "grid,coefficient,continue" << "CmdXSquare" << QStringList{"plus"};
+        QTest::newRow("plus") << "grid,coefficient,continue,term" << "CmdPlus" << QStringList{"Coefficient"};
+    }
+    // Enter on a button moves the focus to the next step's control alone, not through the controls
+    // the step disables, each of which a screen reader would name.
+    void focusGoesStraightOn()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, pressed);
+        QFETCH(QStringList, said);
+        FrmMain *main = windows().frmMain();
+        main->show();
+        main->activateWindow(); // no window manager does it here
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        if (before.contains("grid"))
+            drive::click(main->CmdGrid);
+        if (before.contains("coefficient"))
+            QTest::keyClicks(main->TxtCoeff, "2");
+        if (before.contains("continue"))
+            drive::click(main->CmdContin);
+        if (before.contains("term"))
+            drive::click(main->CmdXSquare);
+        QPushButton *button = drive::button(main, pressed);
+        button->setFocus();
+        focused.clear();
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(focused, said);
     }
 
     void generalCurvesInWords_data()
