@@ -85,8 +85,6 @@ FrmSplash::FrmSplash()
         if (l.family) {
             QFont font(QString::fromLatin1(l.family));
             font.setPointSizeF(l.points);
-            if (font.family() == u"MS Sans Serif")
-                font = windowFont();
             font.setBold(l.bold);
             label->setFont(font);
         }
