@@ -1,7 +1,10 @@
-// The grid settings panel: choosing a scale, the live checks of the X boxes, and Set Grid's checks.
+// The grid settings: the domain boxes, Set Grid, the ways back to the settings, the pointer
+// read-out, and the order the keyboard walks the controls in.
 #include "drive.h"
+#include "plot/imagesurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
+#include "windows/main/frmmain.h"
 #include "windows/windows.h"
 
 #include <QtTest>
@@ -9,35 +12,18 @@
 
 using namespace zelta;
 
-struct ScaleCase {
-    QString option;
-    double boxUnits, unitTwips, xLimit;
-    QString limit, amount; // as the captions write them
-};
-Q_DECLARE_METATYPE(ScaleCase)
-
-struct TypedRow {
-    QString start, end; // typed over the defaults; "" types nothing
-    QStringList messages, texts;
-    bool setGridEnabled;
-};
-Q_DECLARE_METATYPE(TypedRow)
-
-struct GridRow {
-    QString option, start, end;
-    QStringList messages;
-    int firstColumn, lastColumn; // 0: refused
-};
-Q_DECLARE_METATYPE(GridRow)
-
-static const QString StartNotNumber = QStringLiteral("The Starting Xvalue is not a number.");
-static const QString EndNotNumber = QStringLiteral("The Ending Xvalue is not a number.");
-static const QString Order = QStringLiteral("The ending value must be greater than the starting value.");
-
 class TstSettings : public QObject {
     Q_OBJECT
-    FrmMain *frm = nullptr;
     ScriptedDialogs dialogs;
+    FrmMain *frm = nullptr;
+
+    static QString checkedOption(FrmMain *m)
+    {
+        for (QRadioButton *o : m->scaleOptions())
+            if (o->isChecked())
+                return o->objectName();
+        return {};
+    }
 
 private slots:
     void init()
@@ -48,119 +34,202 @@ private slots:
     }
     void cleanup() { windows().destroyAll(); }
 
-    void scale_data()
+    void domainTyping_data()
     {
-        QTest::addColumn<ScaleCase>("r");
-        QTest::newRow("half") << ScaleCase{"OptHalf", 0.5, 1000, 4.5, "4.5", "half a unit"};
-        QTest::newRow("one") << ScaleCase{"OptOne", 1, 500, 9, "9", "one unit"};
-        QTest::newRow("two") << ScaleCase{"OptTwo", 2, 250, 18, "18", "two units"};
-        QTest::newRow("four") << ScaleCase{"OptFour", 4, 125, 36, "36", "four units"};
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("setGrid");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("a sign first") << "type TxtStartX -" << "-" << "9" << false << QStringList();
+        QTest::newRow("then its digit") << "type TxtStartX -5" << "-5" << "9" << true << QStringList();
+        QTest::newRow("emptied") << "type TxtEndX " << "-9" << "" << false << QStringList();
+        QTest::newRow("no number at the start") << "type TxtStartX 5x" << "" << "9" << false
+                                                << QStringList{"The Starting Xvalue is not a number."};
+        QTest::newRow("no number at the end") << "type TxtEndX 5x" << "-9" << "0" << true
+                                              << QStringList{"The Ending Xvalue is not a number."};
+        QTest::newRow("a scale replaces the texts") << "type TxtStartX 2; type TxtEndX 3; click OptFour" << "-36" << "36"
+                                                    << true << QStringList();
     }
-    void scale()
+    // The domain is checked as it is typed; Set Grid is open only for two numbers.
+    void domainTyping()
     {
-        QFETCH(ScaleCase, r);
-        drive::type(frm->TxtStartX, "2");
-        drive::type(frm->TxtEndX, "3");
-        if (r.option == "OptOne") // selected already: come back to it
-            drive::click(frm->OptTwo);
-        drive::click(frm->findChild<QRadioButton *>(r.option));
-        QCOMPARE(frm->plot.BoxUnits, r.boxUnits);
-        QCOMPARE(double(frm->plot.UnitTwips), r.unitTwips);
-        QCOMPARE(frm->plot.XLimit, r.xLimit);
-        QCOMPARE(frm->LblInGrid->text(),
-                 "The starting and ending X values can have values in the range -" + r.limit + " to " + r.limit);
-        QCOMPARE(windows().frmCurve()->LblScale->text(), "Scale: One big box represents " + r.amount + " on each axis");
-        QCOMPARE(frm->TxtStartX->text() + ' ' + frm->TxtEndX->text(), '-' + r.limit + ' ' + r.limit);
-    }
-
-    void typing_data()
-    {
-        QTest::addColumn<TypedRow>("r");
-        QTest::newRow("a start letter") << TypedRow{"a", "", {StartNotNumber}, {"", "9"}, false};
-        QTest::newRow("5x at the end") << TypedRow{"", "5x", {EndNotNumber}, {"-9", "0"}, true};
-        QTest::newRow("lone minus") << TypedRow{"-", "", {}, {"-", "9"}, false};
-        QTest::newRow("negative start") << TypedRow{"-5", "", {}, {"-5", "9"}, true};
-    }
-    void typing()
-    {
-        QFETCH(TypedRow, r);
-        if (!r.start.isEmpty())
-            drive::type(frm->TxtStartX, r.start);
-        if (!r.end.isEmpty())
-            drive::type(frm->TxtEndX, r.end);
-        QCOMPARE(dialogs.messages, r.messages);
-        QCOMPARE((QStringList{frm->TxtStartX->text(), frm->TxtEndX->text()}), r.texts);
-        QCOMPARE(frm->CmdGrid->isEnabled(), r.setGridEnabled);
-    }
-
-    // Set Grid is enabled only while both boxes hold numbers, whichever box is edited.
-    void setGridNeedsBothBoxes()
-    {
-        drive::type(frm->TxtEndX, "");
-        drive::type(frm->TxtStartX, "5");
-        QVERIFY(!frm->CmdGrid->isEnabled());
-        drive::type(frm->TxtEndX, "6");
-        QVERIFY(frm->CmdGrid->isEnabled());
-    }
-
-    // Choosing the scale whose defaults the boxes already hold still enables a disabled Set Grid.
-    void sameDefaultsEnableSetGridAgain()
-    {
-        drive::click(frm->OptHalf);
-        drive::type(frm->TxtStartX, "-9");
-        drive::type(frm->TxtEndX, "9");
-        drive::click(frm->CmdGrid);
-        QCOMPARE(dialogs.messages, QStringList{"Inavlid range"});
-        QVERIFY(!frm->CmdGrid->isEnabled());
-        drive::click(frm->OptOne);
-        QVERIFY(frm->CmdGrid->isEnabled());
+        QFETCH(QString, script);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(bool, setGrid);
+        QFETCH(QStringList, messages);
+        DRIVE(script);
+        QCOMPARE(frm->TxtStartX->text(), start);
+        QCOMPARE(frm->TxtEndX->text(), end);
+        QCOMPARE(frm->CmdGrid->isEnabled(), setGrid);
+        QCOMPARE(dialogs.messages, messages);
     }
 
     void setGrid_data()
     {
-        QTest::addColumn<GridRow>("r");
-        QTest::newRow("-9..9") << GridRow{"OptOne", "-9", "9", {}, 100, 9100};
-        QTest::newRow("0.125..0.375, halves to even") << GridRow{"OptOne", "0.125", "0.375", {}, 4662, 4788};
-        QTest::newRow("one column") << GridRow{"OptOne", "2", "2", {}, 5600, 5600};
-        QTest::newRow("0.001..0.0005, the same column") << GridRow{"OptOne", "0.001", "0.0005", {}, 4600, 4600};
-        QTest::newRow("half, -4.5..4.5") << GridRow{"OptHalf", "", "", {}, 100, 9100};
-        QTest::newRow("four, 36") << GridRow{"OptFour", "0", "36", {}, 4600, 9100};
-        QTest::newRow("start -9.01") << GridRow{"OptOne", "-9.01", "9", {"Inavlid range"}, 0, 0};
-        QTest::newRow("end 4.6 at half") << GridRow{"OptHalf", "0", "4.6", {"Inavlid range"}, 0, 0};
-        QTest::newRow("start -37 at four") << GridRow{"OptFour", "-37", "40", {"Inavlid range"}, 0, 0};
-        QTest::newRow("18..-18 at two") << GridRow{"OptTwo", "18", "-18", {Order}, 0, 0};
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("defaults") << "" << "" << 100 << 9100 << true;
+        QTest::newRow("half a unit") << "click OptHalf" << "" << 100 << 9100 << true;
+        QTest::newRow("four units, 0.5 to 1.5") << "click OptFour; type TxtStartX 0.5; type TxtEndX 1.5" << "" << 4662 << 4788 << true;
+        QTest::newRow("one column") << "type TxtStartX 2; type TxtEndX 2" << "" << 5600 << 5600 << true;
+        QTest::newRow("equal after rounding") << "type TxtStartX 0.001; type TxtEndX 0.0005" << "" << 4600 << 4600 << true;
+        QTest::newRow("start beyond") << "type TxtStartX -9.01" << "Inavlid range" << 0 << 0 << false;
+        QTest::newRow("end beyond") << "type TxtEndX 9.5" << "Inavlid range" << 0 << 0 << false;
+        QTest::newRow("half, end beyond") << "click OptHalf; type TxtEndX 5" << "Inavlid range" << 0 << 0 << false;
+        QTest::newRow("end before start") << "type TxtStartX 3; type TxtEndX 1"
+                                          << "The ending value must be greater than the starting value." << 6100 << 5100 << false;
     }
+    // Set Grid checks the domain against the scale and fixes its columns.
     void setGrid()
     {
-        QFETCH(GridRow, r);
-        drive::setGrid(frm, r.option, r.start, r.end);
-        QCOMPARE(dialogs.messages, r.messages);
-        const bool accepted = r.firstColumn != 0;
+        QFETCH(QString, script);
+        QFETCH(QString, message);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(bool, accepted);
+        DRIVE(script + "; click CmdGrid");
+        QCOMPARE(dialogs.messages.value(0), message);
         QCOMPARE(frm->FrameEquation->isVisible(), accepted);
-        QCOMPARE(frm->state.GridDrawn, accepted);
-        if (accepted)
-            QCOMPARE(QList<int>({frm->plot.FirstColumn, frm->plot.LastColumn}), QList<int>({r.firstColumn, r.lastColumn}));
-        else
-            QVERIFY(!frm->CmdGrid->isEnabled());
+        QCOMPARE(frm->CmdGrid->isEnabled(), false);
+        // The order check keeps the rejected columns; the range check writes none.
+        QCOMPARE(QList<int>({frm->plot.FirstColumn, frm->plot.LastColumn}), QList<int>({first, last}));
+        if (message.startsWith("The ending"))
+            QCOMPARE(frm->TxtStartX->text() + frm->TxtEndX->text(), QString());
     }
 
-    void wrongOrderEmptiesTheBoxes()
-    {
-        drive::setGrid(frm, "OptOne", "3", "1");
-        QCOMPARE(frm->TxtStartX->text() + '|' + frm->TxtEndX->text(), "|");
-        QVERIFY(frm->state.GridSet);
-        QVERIFY(frm->FrameSettings->isVisible());
-    }
-
-    void decimalCommaLocale()
+    // Where the decimal separator is a comma, the scale's defaults are written with it and accepted.
+    void decimalComma()
     {
         QLocale::setDefault(QLocale(QLocale::German));
-        drive::click(frm->OptHalf);
-        QCOMPARE(frm->TxtStartX->text() + ' ' + frm->TxtEndX->text(), "-4,5 4,5");
-        drive::click(frm->CmdGrid);
+        DRIVE("click OptHalf; click CmdGrid");
         QLocale::setDefault(QLocale::c());
+        QCOMPARE(frm->TxtStartX->text() + ' ' + frm->TxtEndX->text(), "-4,5 4,5");
         QCOMPARE(dialogs.messages, QStringList());
-        QCOMPARE(QList<int>({frm->plot.FirstColumn, frm->plot.LastColumn}), QList<int>({100, 9100}));
+    }
+
+    void backToTheSettings_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("instruction");
+        QTest::addColumn<QString>("scale"); // the curve window's scale line
+        const QString accept = "Enter the settings of the grid or accept the default values and click Set grid.";
+        const QString choose = "Enter the settings of the grid or choose the default values and click Set grid.";
+        QTest::newRow("Reset Zeltaplot") << "click Cmd" << "OptOne" << choose << "Scale: One big box represents one unit on each axis";
+        QTest::newRow("New Curve") << "menu mnuNew" << "OptOne" << accept << "Scale: One big box represents one unit on each axis";
+        QTest::newRow("curve window closed") << "close frmCurve" << "OptFour" << choose
+                                             << "Scale: One big square on each axis represents one units.";
+    }
+    // After a sketch at four units a box, each way back offers the settings with -9 to 9 and a clean surface.
+    void backToTheSettings()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, option);
+        QFETCH(QString, instruction);
+        QFETCH(QString, scale);
+        DRIVE("click OptFour; click CmdGrid; type TxtCoeff 1; click CmdContin; click CmdXFive; click cmdSketch;" + how);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(frm->FrameSettings->isVisible() && frm->CmdGrid->isEnabled() && !frm->CmdXFive->isEnabled());
+        QCOMPARE(checkedOption(frm), option);
+        QCOMPARE(frm->TxtStartX->text() + ' ' + frm->TxtEndX->text() + ' ' + frm->TxtEquation->text(), "-9 9 ");
+        QCOMPARE(frm->lblDes->text(), instruction);
+        QVERIFY(!frm->state.GridDrawn && frm->state.TermIndex == 0);
+        QCOMPARE(windows().frmCurve()->LblScale->text(), scale);
+        QCOMPARE(windows().frmCurve()->PicCurve->Image().convertToFormat(QImage::Format_Indexed8).colorTable(), {0xffffffff});
+    }
+
+    void readout_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QPointF>("at"); // twips
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one unit") << "OptOne" << QPointF(4850, 3150) << "0.5,0.5";
+        QTest::newRow("origin") << "OptOne" << QPointF(4600, 3400) << "0,0";
+        QTest::newRow("half, top left") << "OptHalf" << QPointF(0, 0) << "-4.6,3.4";
+        QTest::newRow("half, one pixel in") << "OptHalf" << QPointF(15, 15) << "-4.585,3.385";
+        QTest::newRow("two units") << "OptTwo" << QPointF(4850, 3900) << "1,-2";
+        QTest::newRow("four units") << "OptFour" << QPointF(4845, 3150) << "1.96,2";
+    }
+    // The pointer's place in plot units, in the surface's tip.
+    void readout()
+    {
+        QFETCH(QString, option);
+        QFETCH(QPointF, at);
+        QFETCH(QString, text);
+        DRIVE("click " + option);
+        FrmCurve *curve = windows().frmCurve();
+        curve->show();
+        // The pointer moves by whole pixels of 15 twips; other places go to the handler itself.
+        const QPoint pixel(int(at.x() / 15), int(at.y() / 15));
+        if (int(at.x()) % 15 == 0 && int(at.y()) % 15 == 0 && !pixel.isNull())
+            QTest::mouseMove(curve->PicCurve, pixel);
+        else
+            curve->PicCurve_MouseMove(float(at.x()), float(at.y()));
+        QTRY_COMPARE(curve->PicCurve->toolTip(), text);
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("focus");
+        const QString grid = "click CmdGrid; type TxtCoeff 2; click CmdContin;";
+        QTest::newRow("settings") << "" << "TxtStartX" << "Tab" << QStringList{"TxtEndX", "CmdGrid", "OptOne", "TxtStartX"};
+        QTest::newRow("settings back") << "" << "TxtStartX" << "Shift+Tab" << QStringList{"OptOne", "CmdGrid", "TxtEndX", "TxtStartX"};
+        QTest::newRow("another scale") << "click OptTwo" << "TxtStartX" << "Tab" << QStringList{"TxtEndX", "CmdGrid", "OptTwo", "TxtStartX"};
+        QTest::newRow("choosing a term") << grid << "TxtEquation" << "Tab"
+                                         << QStringList{"CmdXSquare", "CmdXCube", "CmdXFour", "CmdXFive", "CmdXY", "Cmdsin", "Cmdcos",
+                                                        "Cmdtan", "Cmdlog", "CmdAX", "cmdCosAX", "cmdSinAX", "cmdTanAX", "TxtEquation"};
+        QTest::newRow("choosing back") << grid << "TxtEquation" << "Shift+Tab" << QStringList{"cmdTanAX", "cmdSinAX"};
+        QTest::newRow("after a term") << grid + "click CmdXSquare" << "TxtEquation" << "Tab"
+                                      << QStringList{"CmdPlus", "CmdMinus", "cmdSketch", "TxtEquation"};
+        QTest::newRow("after a sign") << grid + "click CmdXSquare; click CmdPlus" << "TxtEquation" << "Tab"
+                                      << QStringList{"TxtCoeff", "CmdContin", "TxtEquation"};
+        QTest::newRow("curve window") << grid + "click CmdXSquare; click cmdSketch" << "PicCurve" << "Tab"
+                                      << QStringList{"Cmd", "CmdSave", "CmdCopy", "PicCurve"};
+    }
+    // Where each press of the key takes the focus.
+    void tabOrder()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, from);
+        QFETCH(QString, key);
+        QFETCH(QStringList, focus);
+        DRIVE(script);
+        auto *start = qobject_cast<QWidget *>(drive::find(from));
+        start->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(start->window()));
+        start->setFocus();
+        QStringList walked;
+        for (qsizetype i = 0; i < focus.size(); ++i) {
+            QVERIFY(QApplication::focusWidget());
+            DRIVE("key " + QApplication::focusWidget()->objectName() + ' ' + key);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walked, focus);
+    }
+
+    void equationBoxRefusesEdits_data()
+    {
+        QTest::addColumn<QString>("keys");
+        for (const char *k : {"A", "Backspace", "Del", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
+            QTest::newRow(k) << k;
+    }
+    // Only the program writes the equation, the curve's label.
+    void equationBoxRefusesEdits()
+    {
+        QFETCH(QString, keys);
+        QGuiApplication::clipboard()->setText("9");
+        DRIVE("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare");
+        frm->TxtEquation->setSelection(1, 3);
+        DRIVE("key TxtEquation " + keys);
+        QCOMPARE(frm->TxtEquation->text(), " (2) x^2");
     }
 };
 

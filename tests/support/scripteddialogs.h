@@ -4,20 +4,28 @@
 #include "platform/dialogs.h"
 
 #include <QStringList>
-#include <functional>
+#include <stdexcept>
 
 class ScriptedDialogs : public zelta::DialogService {
 public:
-    ScriptedDialogs() { zelta::setDialogService(this); }
-    ~ScriptedDialogs() override { zelta::setDialogService(nullptr); }
+    ScriptedDialogs() : m_replaced(&zelta::dialogs()) { zelta::setDialogService(this); }
+    ~ScriptedDialogs() override { zelta::setDialogService(m_replaced); }
 
     void message(const QString &text) override { messages.append(text); }
-    QString input(const QString &prompt) override;
+    QString input(const QString &prompt) override
+    {
+        prompts.append(prompt);
+        // A prompt that keeps coming back would loop for ever: stop the test instead.
+        if (inputs.isEmpty())
+            throw std::runtime_error("input box shown with no reply scripted");
+        return inputs.takeFirst();
+    }
     QString saveBitmapName() override { return saveNames.isEmpty() ? QString() : saveNames.takeFirst(); }
 
-    QStringList messages;
-    QStringList prompts;
-    QStringList inputs;    // replies, in order; an empty queue fails the test
+    QStringList messages, prompts;
+    QStringList inputs;    // replies, in order
     QStringList saveNames; // names the save dialog returns
-    std::function<void()> onInput; // runs while an input box is open
+
+private:
+    zelta::DialogService *m_replaced;
 };
