@@ -1,5 +1,6 @@
 // The keyboard alone: the help window's topics, Enter on a button, and where the focus goes.
 #include "drive.h"
+#include "windows/main/frmmain.h"
 #include "plot/imagesurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
@@ -200,7 +201,7 @@ private slots:
         FrmMain *main = windows().frmMain();
         main->show();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        QPushButton *b = drive::button(main, button);
+        QPushButton *b = qobject_cast<QPushButton *>(drive::find(button));
         b->setFocus();
         const QImage before = b->grab().toImage();
         QSignalSpy clicked(b, &QPushButton::clicked);
@@ -238,14 +239,13 @@ private slots:
         FrmMain *main = windows().frmMain();
         main->show();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        drive::setGrid(main);
-        drive::type(main->TxtCoeff, "2");
+        DRIVE("click CmdGrid; type TxtCoeff 2");
         if (byKey) {
             press(main, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), main->CmdContin);
             press(main, Qt::Key_Return);
         } else {
-            drive::click(main->CmdContin);
+            DRIVE("click CmdContin");
         }
         QCOMPARE(QApplication::focusWidget(), main->CmdXFive);
         press(main, Qt::Key_Space);

@@ -1,6 +1,7 @@
 // What reaches a screen reader through Qt's accessibility bridge (run with an accessibility bus):
 // the windows' names, the instruction line as it changes, the General Curves items in words.
 #include "drive.h"
+#include "windows/main/frmmain.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/help/frmhelp.h"
@@ -104,21 +105,21 @@ private slots:
         announced.clear();
         for (const QString &step : steps.split(',')) {
             if (step == "grid")
-                drive::click(main->CmdGrid);
+                DRIVE("click CmdGrid");
             else if (step.size() == 1 && step[0].isDigit())
                 QTest::keyClicks(main->TxtCoeff, step);
             else if (step == "continue")
-                drive::click(main->CmdContin);
+                DRIVE("click CmdContin");
             else if (step == "x^2")
-                drive::click(main->CmdXSquare);
+                DRIVE("click CmdXSquare");
             else if (step == "+")
-                drive::click(main->CmdPlus);
+                DRIVE("click CmdPlus");
             else if (step == "new")
                 main->mnuNew->trigger();
             else if (step == "preset")
                 main->mnuCurve04->trigger();
             else if (step == "reset")
-                drive::click(windows().frmCurve()->Cmd);
+                DRIVE("click Cmd");
         }
         QCOMPARE(announced, said);
         for (const QString &text : said)
@@ -148,14 +149,14 @@ private slots:
         main->activateWindow(); // no window manager does it here
         QVERIFY(QTest::qWaitForWindowActive(main));
         if (before.contains("grid"))
-            drive::click(main->CmdGrid);
+            DRIVE("click CmdGrid");
         if (before.contains("coefficient"))
             QTest::keyClicks(main->TxtCoeff, "2");
         if (before.contains("continue"))
-            drive::click(main->CmdContin);
+            DRIVE("click CmdContin");
         if (before.contains("term"))
-            drive::click(main->CmdXSquare);
-        QPushButton *button = drive::button(main, pressed);
+            DRIVE("click CmdXSquare");
+        QPushButton *button = qobject_cast<QPushButton *>(drive::find(pressed));
         button->setFocus();
         focused.clear();
         QTest::keyClick(button, Qt::Key_Return);
