@@ -1,7 +1,6 @@
 // The keyboard alone: the help window's topics, Enter on a button, and where the focus goes.
 #include "drive.h"
 #include "windows/main/frmmain.h"
-#include "plot/imagesurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/help/frmhelp.h"
@@ -40,7 +39,10 @@ class TstKeyboard : public QObject {
                                             {u'D', Qt::Key_Down},  {u'L', Qt::Key_Left},    {u'R', Qt::Key_Right},
                                             {u'E', Qt::Key_Return}, {u'S', Qt::Key_Space},   {u'X', Qt::Key_Escape}};
         for (const QChar c : row)
-            press(window, code.value(c));
+            if (c == u'K')
+                press(window, Qt::Key_Enter, Qt::KeypadModifier);
+            else
+                press(window, code.value(c));
     }
     QString raised() const
     {
@@ -63,71 +65,45 @@ private slots:
 
     void helpByKeys_data()
     {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("keys"); // K is keypad Enter
+        QTest::addColumn<QString>("focused"); // empty: the window is closed, kept loaded
         QTest::addColumn<QString>("raised"); // topic digits, C for Close
-        QTest::newRow("opened") << "" << "txtHelp0" << "";
-        QTest::newRow("Tab past the two links to the first topic") << "TTT" << "cmdDes0" << "0";
-        QTest::newRow("Tab on: the topic left sinks") << "TTTT" << "cmdDes1" << "1";
-        QTest::newRow("Shift+Tab from the first topic to the text") << "TTTB" << "txtHelp0" << "";
-        QTest::newRow("Down and Right as Tab") << "TTTDDR" << "cmdDes3" << "3";
-        QTest::newRow("Up and Left as Shift+Tab") << "TTTDDDUL" << "cmdDes1" << "1";
-        QTest::newRow("the last topic, then Close") << "TTTDDDDDDDD" << "cClose" << "C";
-        QTest::newRow("Tab past Close to the text") << "TTTDDDDDDDDT" << "txtHelp0" << "";
-        QTest::newRow("Space chooses a topic, which stays up") << "TTTDDDS" << "cmdDes3" << "3";
-        QTest::newRow("after Enter Tab reaches the new text") << "TTTDDDETTTTTT" << "txtHelp3" << "";
+        QTest::addColumn<int>("topic");
+        QTest::newRow("opened") << "" << "txtHelp0" << "" << 0;
+        QTest::newRow("Tab past the two links to the first topic") << "TTT" << "cmdDes0" << "0" << 0;
+        QTest::newRow("Tab on: the topic left sinks") << "TTTT" << "cmdDes1" << "1" << 0;
+        QTest::newRow("Shift+Tab from the first topic to the text") << "TTTB" << "txtHelp0" << "" << 0;
+        QTest::newRow("Down and Right as Tab") << "TTTDDR" << "cmdDes3" << "3" << 0;
+        QTest::newRow("Up and Left as Shift+Tab") << "TTTDDDUL" << "cmdDes1" << "1" << 0;
+        QTest::newRow("the last topic, then Close") << "TTTDDDDDDDD" << "cClose" << "C" << 0;
+        QTest::newRow("Tab past Close to the text") << "TTTDDDDDDDDT" << "txtHelp0" << "" << 0;
+        QTest::newRow("Space chooses, the topic stays up") << "TTTDDDS" << "cmdDes3" << "3" << 3;
+        QTest::newRow("Enter chooses") << "TTTDDDDDE" << "cmdDes5" << "5" << 5;
+        QTest::newRow("keypad Enter chooses") << "TTTDDDDDDK" << "cmdDes6" << "6" << 6;
+        QTest::newRow("after a choice Tab reaches the new text") << "TTTDDDETTTTTT" << "txtHelp3" << "" << 3;
+        QTest::newRow("Escape on a topic closes") << "TTTDDEX" << "" << "" << 2;
+        QTest::newRow("Escape in the text closes") << "TTTDDETTTTTTTX" << "" << "" << 2;
+        QTest::newRow("Enter on Close") << "TTTDDETTTTTTE" << "" << "" << 2;
+        QTest::newRow("Space on Close") << "TTTDDETTTTTTS" << "" << "" << 2;
     }
-    // Tab and the arrows reach every topic and Close, the one with the focus raised into its button.
+    // Tab and the arrows reach every topic and Close, the one with the focus raised into its button;
+    // Enter and Space choose; Escape closes as Close does, the topic kept.
     void helpByKeys()
     {
         QFETCH(QString, keys);
         QFETCH(QString, focused);
         QFETCH(QString, raised);
-        openHelp();
-        TstKeyboard::keys(help, keys);
-        QVERIFY(QApplication::focusWidget());
-        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
-        QCOMPARE(this->raised(), raised);
-    }
-
-    void chosenByKey_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("topic");
-        QTest::newRow("Space") << "TTTDDDDS" << 4;
-        QTest::newRow("Enter") << "TTTDDDDDE" << 5;
-        QTest::newRow("keypad Enter") << "TTTDDDDDD" << 6;
-    }
-    void chosenByKey()
-    {
-        QFETCH(QString, keys);
         QFETCH(int, topic);
         openHelp();
         TstKeyboard::keys(help, keys);
-        if (QTest::currentDataTag() == QLatin1String("keypad Enter"))
-            press(help, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(help->currentTopic(), topic);
-        QVERIFY(help->lblOnTop[topic]->isVisible());
-    }
-
-    void closedByKey_data()
-    {
-        QTest::addColumn<QString>("keys");
-        // Each first chooses topic 2 by its button.
-        QTest::newRow("Escape on a topic") << "TTTDDEX";
-        QTest::newRow("Escape in the text") << "TTTDDETTTTTTTX";
-        QTest::newRow("Enter on Close") << "TTTDDETTTTTTE";
-        QTest::newRow("Space on Close") << "TTTDDETTTTTTS";
-    }
-    // As the Close button: hidden, kept with its topic.
-    void closedByKey()
-    {
-        QFETCH(QString, keys);
-        openHelp();
-        TstKeyboard::keys(help, keys);
-        QVERIFY(help->isHidden());
         QVERIFY(windows().helpLoaded());
-        QCOMPARE(help->currentTopic(), 2);
+        QCOMPARE(help->isVisible(), !focused.isEmpty());
+        if (focused.isEmpty())
+            return;
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        QCOMPARE(this->raised(), raised);
     }
 
     // The pointer leaving the window lowers the button it raised; the keyboard's stays.
@@ -212,19 +188,6 @@ private slots:
         b->show();
         b->setFocus();
         QCOMPARE(b->grab().toImage(), before);
-    }
-
-    void enterInTheCurveWindow()
-    {
-        FrmMain *main = windows().frmMain();
-        main->show();
-        main->mnuCur01->trigger();
-        FrmCurve *curve = windows().frmCurve();
-        QVERIFY(QTest::qWaitForWindowActive(curve));
-        QGuiApplication::clipboard()->clear();
-        curve->CmdCopy->setFocus();
-        press(curve, Qt::Key_Return);
-        QCOMPARE(QGuiApplication::clipboard()->image(), curve->PicCurve->Image());
     }
 
     void continueLeavesTheFocusOnX_data()
