@@ -168,7 +168,7 @@ void FrmHelp::focusStop(int stop, Qt::FocusReason reason)
         buttons()[std::size_t(stop)]->show();
         buttons()[std::size_t(stop)]->setFocus(reason);
     } else {
-        txtHelp[std::size_t(currentTopic())]->setFocus(reason);
+        txtHelp[std::size_t(std::max(currentTopic(), 0))]->setFocus(reason);
     }
 }
 
