@@ -191,6 +191,13 @@ private slots:
         QCOMPARE(entry->text(QAccessible::Name), said);
         QCOMPARE(entry->text(QAccessible::Accelerator), "Alt+y");
         QCOMPARE(entry->parent()->object(), main->mnuGeneral);
+        // Open, the menu shows where the item is and which one the keyboard is on.
+        main->mnuGeneral->popup(main->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(main->mnuGeneral));
+        main->mnuGeneral->setActiveAction(main->mnuGeneral->actions().at(item));
+        QVERIFY(main->mnuGeneral->geometry().contains(entry->rect()) && !entry->rect().isEmpty());
+        QVERIFY(entry->state().focused && !menu->child((item + 1) % 9)->state().focused);
+        main->mnuGeneral->close();
         entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(int(main->state.CurveCount), 1);
     }
