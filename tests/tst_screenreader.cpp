@@ -190,6 +190,8 @@ private slots:
         QCOMPARE(entry->role(), QAccessible::MenuItem);
         QCOMPARE(entry->text(QAccessible::Name), said);
         QCOMPARE(entry->text(QAccessible::Accelerator), "Alt+y");
+        QCOMPARE(entry->text(QAccessible::Description), QString()); // nothing more to be read out
+        QVERIFY(entry->state().focusable);
         QCOMPARE(entry->parent()->object(), main->mnuGeneral);
         // Open, the menu shows where the item is and which one the keyboard is on.
         main->mnuGeneral->popup(main->mapToGlobal(QPoint(0, 0)));
