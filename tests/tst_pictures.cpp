@@ -72,6 +72,8 @@ const State States[] = {
     {"term-cos-ax", Surface, "", {"1", "cmdCosAX", "2"}, {{306, 193}, {359, 259}}},
     // tan 2x: 0.996 at x = 0.392 (column 4796).
     {"term-tan-ax", Surface, "", {"1", "cmdTanAX", "2"}, {{319, 193}, {306, 226}}},
+    // x^2 on the domain 2 to 2, one column: the one point 4 at x = 2.
+    {"one-column", Surface, "type TxtStartX 2; type TxtEndX 2", {"1", "CmdXSquare"}, {{373, 93}}},
     // 2x^2, then 2x^2 - 3x in the second colour: -1 at x = 1, 5 at x = -1.
     {"two-curves", Surface,
      "click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare; click cmdSketch; click CmdMinus;"

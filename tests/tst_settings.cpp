@@ -118,12 +118,13 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("instruction");
         QTest::addColumn<QString>("scale"); // the curve window's scale line
+        QTest::addColumn<bool>("focused");   // OptOne has the keyboard focus, in the active main window
         const QString accept = "Enter the settings of the grid or accept the default values and click Set grid.";
         const QString choose = "Enter the settings of the grid or choose the default values and click Set grid.";
-        QTest::newRow("Reset Zeltaplot") << "click Cmd" << "OptOne" << choose << "Scale: One big box represents one unit on each axis";
-        QTest::newRow("New Curve") << "menu mnuNew" << "OptOne" << accept << "Scale: One big box represents one unit on each axis";
+        QTest::newRow("Reset Zeltaplot") << "click Cmd" << "OptOne" << choose << "Scale: One big box represents one unit on each axis" << true;
+        QTest::newRow("New Curve") << "menu mnuNew" << "OptOne" << accept << "Scale: One big box represents one unit on each axis" << true;
         QTest::newRow("curve window closed") << "close frmCurve" << "OptFour" << choose
-                                             << "Scale: One big square on each axis represents one units.";
+                                             << "Scale: One big square on each axis represents one units." << false;
     }
     // After a sketch at four units a box, each way back offers the settings with -9 to 9 and a clean surface.
     void backToTheSettings()
@@ -132,10 +133,13 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, instruction);
         QFETCH(QString, scale);
+        QFETCH(bool, focused);
         DRIVE("click OptFour; click CmdGrid; type TxtCoeff 1; click CmdContin; click CmdXFive; click cmdSketch;" + how);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(frm->FrameSettings->isVisible() && frm->CmdGrid->isEnabled() && !frm->CmdXFive->isEnabled());
         QCOMPARE(checkedOption(frm), option);
+        if (focused)
+            QTRY_COMPARE(QApplication::focusWidget(), frm->OptOne);
         QCOMPARE(frm->TxtStartX->text() + ' ' + frm->TxtEndX->text() + ' ' + frm->TxtEquation->text(), "-9 9 ");
         QCOMPARE(frm->lblDes->text(), instruction);
         QVERIFY(!frm->state.GridDrawn && frm->state.TermIndex == 0);
