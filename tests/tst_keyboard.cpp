@@ -106,6 +106,19 @@ private slots:
         QCOMPARE(this->raised(), raised);
     }
 
+    // Another window used in between: the topic the keyboard was on is still up and focused.
+    void topicKeptAcrossAWindowSwitch()
+    {
+        openHelp();
+        keys(help, "TTTD");
+        windows().frmMain()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows().frmMain()));
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QCOMPARE(raised(), "1");
+        QCOMPARE(QApplication::focusWidget(), help->cmdDes[1]);
+    }
+
     // The pointer leaving the window lowers the button it raised; the keyboard's stays.
     void pointerLeavesTheWindow()
     {
