@@ -88,14 +88,6 @@ private slots:
         QVERIFY(captions >= 4);
     }
 
-    // The instruction line holds its longest text on one line.
-    void longestInstructionFits()
-    {
-        QLabel *line = windows().frmMain()->lblDes;
-        const QString longest = "Enter the settings of the grid or accept the default values and click Set grid.";
-        QVERIFY(QFontMetrics(line->font()).boundingRect(longest).width() <= line->contentsRect().width());
-    }
-
     // A face that scales where the screen does, so text is as sharp as the lines.
     void windowFaceScales()
     {

@@ -174,35 +174,6 @@ private slots:
         QCOMPARE(browser.opened, QList<QUrl>{address});
     }
 
-    void enterPressesTheButton_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("key");
-        QTest::newRow("Set Grid, Enter") << "CmdGrid" << int(Qt::Key_Return);
-        QTest::newRow("Set Grid, Space") << "CmdGrid" << int(Qt::Key_Space);
-        QTest::newRow("Set Grid, keypad Enter") << "CmdGrid" << int(Qt::Key_Enter);
-    }
-    // Enter on a focused button does what Space does, and draws nothing around the button first.
-    void enterPressesTheButton()
-    {
-        QFETCH(QString, button);
-        QFETCH(int, key);
-        FrmMain *main = windows().frmMain();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowActive(main));
-        QPushButton *b = qobject_cast<QPushButton *>(drive::find(button));
-        b->setFocus();
-        const QImage before = b->grab().toImage();
-        QSignalSpy clicked(b, &QPushButton::clicked);
-        press(main, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(clicked.size(), 1);
-        QVERIFY(main->FrameEquation->isVisible());
-        b->setEnabled(true);
-        b->show();
-        b->setFocus();
-        QCOMPARE(b->grab().toImage(), before);
-    }
-
     void continueLeavesTheFocusOnX_data()
     {
         QTest::addColumn<bool>("byKey");
