@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 # What each command installs, on top of the build set.
 BUILD_PACKAGES="g++ make cmake qt6-base-dev fonts-liberation2 fonts-wine"
-TEST_PACKAGES="xvfb xauth xclip imagemagick xdotool desktop-file-utils appstream"
+TEST_PACKAGES="xvfb xauth xclip imagemagick xdotool desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core"
 PACKAGE_PACKAGES="lintian dpkg-dev file"
 
 install_missing() {
@@ -52,6 +52,12 @@ package)
     build build
     cd build && rm -f ./*.deb && cpack -G DEB
     lintian --fail-on error,warning ./*.deb
+    # Without the faces the windows name, captions are clipped: the package brings them.
+    depends=$(dpkg-deb -f ./*.deb Depends)
+    for font in fonts-wine fonts-liberation2; do
+        echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$font" ||
+            { echo "the package does not depend on $font: $depends" >&2; exit 1; }
+    done
     ;;
 bench)
     install_missing $BUILD_PACKAGES

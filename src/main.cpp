@@ -1,5 +1,5 @@
 // Start-up: the command line, then the windows.
-#include "plot/plotsurface.h"
+#include "platform/fonts.h"
 #include "version.h"
 #include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zeltaplot"));
     app.setQuitOnLastWindowClosed(false);
     // Message and input boxes use the windows' face too.
-    app.setFont(zelta::defaultWindowFont());
+    app.setFont(zelta::windowFont());
     zelta::windows().quit = [] { QCoreApplication::quit(); };
     // The splash comes first; loading it loads the main and curve windows, hidden.
     zelta::windows().frmSplash()->showInFront();

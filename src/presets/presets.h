@@ -21,6 +21,7 @@ struct Preset {
     std::optional<int> skipColumn;
     const char *measuringText; // the label is placed by the width of this text
     const char *label;         // the text printed
+    const char *spoken;        // what a screen reader says for the menu item, in the term buttons' words
 };
 
 extern const std::array<Preset, 9> Presets;

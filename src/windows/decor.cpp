@@ -1,7 +1,9 @@
 #include "windows/decor.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -18,12 +20,38 @@ QIcon iconOf(const QString &name)
     static const bool registered = (initResources(), true);
     Q_UNUSED(registered);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/%116.png").arg(name), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/%132.png").arg(name), QSize(32, 32));
+    for (const int size : {16, 32})
+        icon.addFile(QStringLiteral(":/%1%2.png").arg(name).arg(size), QSize(size, size));
     return icon;
 }
 
+// Enter on a focused button presses it, as Space does. Qt's autoDefault would too, but it also
+// frames the button and presses it from other controls.
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
+
 } // namespace
+
+void pressedByEnter(QWidget *window)
+{
+    auto *filter = new EnterPresses(window);
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        button->installEventFilter(filter);
+}
 
 QIcon programIcon() { return iconOf(QStringLiteral("zeltaplot")); }
 QIcon helpIcon() { return iconOf(QStringLiteral("help")); }

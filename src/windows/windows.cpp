@@ -4,6 +4,7 @@
 #include "windows/help/frmhelp.h"
 #include "windows/main/frmmain.h"
 #include "windows/splash/frmsplash.h"
+#include "windows/spoken.h"
 
 #include <QPushButton>
 
@@ -16,6 +17,7 @@ template <typename W>
 W *loaded(QPointer<W> &slot)
 {
     if (!slot) {
+        installSpokenNames();
         slot = new W;
         slot->Form_Load();
     }

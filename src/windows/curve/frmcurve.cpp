@@ -1,6 +1,7 @@
 #include "windows/curve/frmcurve.h"
 
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
 #include "plot/geometry.h"
@@ -59,7 +60,7 @@ FrmCurve::FrmCurve()
     setObjectName(QStringLiteral("frmCurve"));
     setWindowTitle(QStringLiteral("Curve"));
     setWindowIcon(programIcon());
-    setFont(defaultWindowFont());
+    setFont(windowFont());
     setFixedSize(twipsToPixels(9195), twipsToPixels(7065));
     centreOnScreen(this);
 
@@ -97,6 +98,7 @@ FrmCurve::FrmCurve()
     connect(CmdCopy, &QPushButton::clicked, this, &FrmCurve::CmdCopy_Click);
     connect(CmdSave, &QPushButton::clicked, this, &FrmCurve::CmdSave_Click);
     connect(Cmd, &QPushButton::clicked, this, &FrmCurve::Cmd_Click);
+    pressedByEnter(this);
 }
 
 void FrmCurve::showInFront()

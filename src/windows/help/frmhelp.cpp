@@ -1,16 +1,18 @@
 #include "windows/help/frmhelp.h"
 
+#include "platform/fonts.h"
 #include "platform/twips.h"
-#include "plot/plotsurface.h"
 #include "windows/decor.h"
 #include "windows/windows.h"
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <algorithm>
 #include <type_traits>
 
 namespace zelta {
@@ -58,7 +60,7 @@ FrmHelp::FrmHelp()
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
     setWindowIcon(helpIcon());
-    setFont(defaultWindowFont());
+    setFont(windowFont());
     setFixedSize(twipsToPixels(7110), twipsToPixels(3885));
     setMouseTracking(true);
 
@@ -81,10 +83,14 @@ FrmHelp::FrmHelp()
     lClose->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     cClose = placed<QPushButton>(this, "cClose", "Close", 240, 3480, 2895, 255);
     connect(cClose, &QPushButton::clicked, this, &FrmHelp::cClose_Click);
-    // A visible button covers its label.
-    for (QPushButton *b : cmdDes)
+    // A visible button covers its label. The keyboard reaches the buttons (the focused one is
+    // raised); a click leaves the focus where it is, so the pointer's buttons rise and sink as designed.
+    for (QPushButton *b : buttons()) {
         b->raise();
-    cClose->raise();
+        b->setFocusPolicy(Qt::TabFocus);
+        b->installEventFilter(this);
+    }
+    pressedByEnter(this);
     // Labels and buttons pass the pointer's moves on to the window, which knows what is under it;
     // Qt drops the moves of a control that does not track them.
     for (QWidget *w : findChildren<QWidget *>())
@@ -109,12 +115,16 @@ void FrmHelp::Form_Load()
 
 void FrmHelp::cmdDes_Click(int index)
 {
-    for (int j = 0; j < Topics; ++j) {
-        lblOnTop[j]->hide();
-        txtHelp[j]->hide();
-    }
+    // The new text first takes over a focus the old one had, which hiding would leave stranded there.
     lblOnTop[index]->show();
     txtHelp[index]->show();
+    if (std::find(txtHelp.begin(), txtHelp.end(), focusWidget()) != txtHelp.end())
+        txtHelp[index]->setFocus(Qt::OtherFocusReason);
+    for (int j = 0; j < Topics; ++j)
+        if (j != index) {
+            lblOnTop[j]->hide();
+            txtHelp[j]->hide();
+        }
 }
 
 int FrmHelp::currentTopic() const
@@ -138,14 +148,77 @@ void FrmHelp::closeEvent(QCloseEvent *event)
     windows().unloadHelp();
 }
 
+std::array<QPushButton *, FrmHelp::Topics + 1> FrmHelp::buttons() const
+{
+    std::array<QPushButton *, Topics + 1> all;
+    std::copy(cmdDes.begin(), cmdDes.end(), all.begin());
+    all[Topics] = cClose;
+    return all;
+}
+
+int FrmHelp::focusedStop() const
+{
+    const auto all = buttons();
+    return int(std::find(all.begin(), all.end(), focusWidget()) - all.begin());
+}
+
+void FrmHelp::focusStop(int stop, Qt::FocusReason reason)
+{
+    if (stop <= Topics) {
+        buttons()[std::size_t(stop)]->show();
+        buttons()[std::size_t(stop)]->setFocus(reason);
+    } else {
+        txtHelp[std::size_t(std::max(currentTopic(), 0))]->setFocus(reason);
+    }
+}
+
+bool FrmHelp::focusNextPrevChild(bool next)
+{
+    // The stops in order: the eight topics, Close, the text shown.
+    const int stops = Topics + 2;
+    focusStop((focusedStop() + (next ? 1 : stops - 1)) % stops, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void FrmHelp::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        cClose_Click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool FrmHelp::eventFilter(QObject *watched, QEvent *event)
+{
+    // A button the keyboard leaves sinks, as under a pointer that moved on, unless the pointer is on it.
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        auto *button = static_cast<QPushButton *>(watched);
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !button->underMouse())
+            button->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmHelp::sinkButtons()
+{
+    for (QPushButton *b : buttons())
+        if (b != focusWidget())
+            b->hide();
+}
+
+void FrmHelp::leaveEvent(QEvent *event)
+{
+    sinkButtons();
+    QWidget::leaveEvent(event);
+}
+
 void FrmHelp::mouseMoveEvent(QMouseEvent *event)
 {
     // Moves over labels and buttons that ignore them arrive here; the text boxes keep theirs.
     QWidget *under = childAt(event->position().toPoint());
     if (!under) {
-        for (QPushButton *b : cmdDes)
-            b->hide();
-        cClose->hide();
+        sinkButtons();
     } else if (under == lClose) {
         cClose->show();
     } else {

@@ -66,6 +66,9 @@ void FrmMain::CmdContin_Click()
         TxtEquation->setText(TxtEquation->text() + QStringLiteral(" (") + text + QStringLiteral(") "));
     state.TermCoefficients[static_cast<std::size_t>(state.TermIndex)] = *coefficient;
     setTermButtonsEnabled(true);
+    // The first term in reading order, before Continue is disabled: Qt would move the focus on to
+    // wherever its search lands, through every control a screen reader then names.
+    CmdXFive->setFocus();
     lblDes->setText(QStringLiteral("Now select appropriate term."));
     for (QWidget *w : std::initializer_list<QWidget *>{CmdGrid, CmdContin, cmdSketch, TxtCoeff, LblCoefficient})
         w->setEnabled(false);
@@ -80,13 +83,15 @@ void FrmMain::joinTerms(const QString &joint, std::int16_t sign)
     }
     TxtEquation->setText(TxtEquation->text() + joint);
     state.TermSign = sign;
+    // The next coefficient's box takes the focus before the signs are disabled under it.
+    TxtCoeff->setEnabled(true);
+    LblCoefficient->setEnabled(true);
+    TxtCoeff->setFocus();
     CmdPlus->setEnabled(false);
     CmdMinus->setEnabled(false);
     lblDes->setText(QStringLiteral("Enter the next coefficient "));
     CmdContin->setEnabled(true);
     cmdSketch->setEnabled(false);
-    TxtCoeff->setEnabled(true);
-    LblCoefficient->setEnabled(true);
 }
 
 void FrmMain::termClick(TermId id)
@@ -112,6 +117,9 @@ void FrmMain::termClick(TermId id)
     cmdSketch->setEnabled(true);
     CmdPlus->setEnabled(true);
     CmdMinus->setEnabled(true);
+    // Where Qt's search would end, without passing through the term buttons as they are disabled.
+    if (const auto terms = termButtons(); std::find(terms.begin(), terms.end(), focusWidget()) != terms.end())
+        CmdPlus->setFocus();
     setTermButtonsEnabled(false);
     lblDes->setText(kind.blankInstruction ? TermDoneBlank : TermDone);
 }

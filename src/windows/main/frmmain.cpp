@@ -1,6 +1,7 @@
 #include "windows/main/frmmain.h"
 
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
@@ -40,10 +41,11 @@ FrmMain::FrmMain()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zeltaplot"));
     setWindowIcon(programIcon());
-    setFont(defaultWindowFont());
+    setFont(windowFont());
     buildControls();
     buildMenus();
     connectHandlers();
+    pressedByEnter(this);
 
     const QSize client(twipsToPixels(6015), twipsToPixels(3720));
     centralWidget()->setFixedSize(client);
@@ -224,15 +226,17 @@ void FrmMain::CmdGrid_Click()
         CmdGrid->setEnabled(false);
         return;
     }
+    // The coefficient box takes the focus before the settings are disabled under it, so Qt does not
+    // walk it (and a screen reader) through them; the instruction comes after the focus, which would cut it short.
+    FrameEquation->show();
+    TxtCoeff->setEnabled(true);
+    LblCoefficient->setEnabled(true);
+    TxtCoeff->setFocus();
     lblDes->setText(QStringLiteral("Now enter the coefficient of the first term."));
     for (QWidget *w : std::initializer_list<QWidget *>{OptFour, OptTwo, OptOne, OptHalf, CmdGrid, LblStartX, LblEndX,
                                                         TxtStartX, TxtEndX})
         w->setEnabled(false);
-    FrameEquation->show();
     FrameSettings->hide();
-    TxtCoeff->setEnabled(true);
-    LblCoefficient->setEnabled(true);
-    TxtCoeff->setFocus();
     if (!state.GridDrawn)
         Grid();
 }

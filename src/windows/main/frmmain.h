@@ -4,6 +4,7 @@
 #include "equation/state.h"
 #include "equation/termkinds.h"
 #include "plot/geometry.h"
+#include "windows/spoken.h"
 
 #include <QMainWindow>
 #include <array>
@@ -89,7 +90,7 @@ public:
         *CmdXSquare;
     QLineEdit *TxtCoeff, *TxtEquation;
     QLabel *LblCoefficient, *LblEnter, *LblEquation;
-    QLabel *lblDes;
+    InstructionLine *lblDes;
 
     QMenu *mnuFile, *mnuGeneral, *mnuHelp;
     QAction *mnuNew, *mnuExit;

@@ -34,10 +34,11 @@ W *place(std::vector<Placed> &order, QWidget *parent, const char *name, const QS
     return w;
 }
 
-QLabel *label(std::vector<Placed> &order, QWidget *parent, const char *name, const QString &caption, int left,
-              int top, int width, int height, int tabIndex, bool centred = false)
+template <typename L = QLabel>
+L *label(std::vector<Placed> &order, QWidget *parent, const char *name, const QString &caption, int left, int top,
+         int width, int height, int tabIndex, bool centred = false)
 {
-    auto *l = place<QLabel>(order, parent, name, caption, left, top, width, height, tabIndex);
+    auto *l = place<L>(order, parent, name, caption, left, top, width, height, tabIndex);
     l->setWordWrap(true);
     l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     return l;
@@ -107,7 +108,7 @@ void FrmMain::buildControls()
                      QStringLiteral("Enter the equation below in the form y=f(x) using the options provided:"), 240,
                      240, 5175, 255, 18);
     LblEquation = label(order, fe, "LblEquation", QStringLiteral("y="), 240, 600, 255, 375, 7);
-    lblDes = label(order, client, "lblDes", QString(), 120, 3360, 5775, 255, 30, true);
+    lblDes = label<InstructionLine>(order, client, "lblDes", QString(), 120, 3360, 5775, 255, 30, true);
 
     // Names a screen reader speaks where the caption is a symbol or the box has no label of its own.
     const std::pair<QWidget *, const char *> spoken[] = {
@@ -154,8 +155,10 @@ void FrmMain::buildMenus()
     mnuGeneral->setObjectName(QStringLiteral("mnuGeneral"));
     QAction **presetItems[] = {&mnuCur01, &mnuCurve02, &mnuCurve03, &mnuOneOver, &mnuOverSquare,
                                &mnuCurve04, &mnuCurve05, &mnuCurve06, &mnuLog};
-    for (std::size_t i = 0; i < Presets.size(); ++i)
+    for (std::size_t i = 0; i < Presets.size(); ++i) {
         *presetItems[i] = item(mnuGeneral, Presets[i].menuItem, Presets[i].caption);
+        setSpokenName(*presetItems[i], Presets[i].spoken);
+    }
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

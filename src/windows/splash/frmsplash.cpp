@@ -7,14 +7,36 @@
 #include "windows/main/frmmain.h"
 #include "windows/windows.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace zelta {
 
 namespace {
+
+// Wine's bold Tahoma has the bold face's advances but the regular face's outlines. A stroke of
+// 1/14 em around every glyph gives the stems the weight those advances were made for.
+class EmboldenedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainterPath path;
+        path.addText(contentsRect().left(), contentsRect().top() + QFontMetricsF(font()).ascent(), font(), text());
+        const QColor ink = palette().color(foregroundRole());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ink, QFontInfo(font()).pixelSize() / 14.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(ink);
+        painter.drawPath(path);
+    }
+};
 
 struct SplashLabel {
     QLabel *FrmSplash::*member;
@@ -25,19 +47,20 @@ struct SplashLabel {
     double points;
     bool bold;
     bool sizedToText;
+    bool emboldened;
 };
 
 // clang-format off
 const SplashLabel Labels[] = {
-    {&FrmSplash::LblLoading, "LblLoading", "Loading...", 2730, 3360, 1335, 255, Qt::AlignHCenter, "MS Sans Serif", 8.25, false, false},
-    {&FrmSplash::imgLogo, "imgLogo", "", 330, 360, 1935, 2955, Qt::AlignLeft, nullptr, 0, false, false},
-    {&FrmSplash::lblDeveloper, "lblDeveloper", "Developed by Quenlow", 4890, 3000, 2055, 255, Qt::AlignLeft, "Arial", 8.25, false, false},
-    {&FrmSplash::lblNote, "lblNote", "This program lets you draw simple curves of the form y=f(x) and use them as bitmaps. ", 240, 3660, 6855, 195, Qt::AlignHCenter, "Arial", 8.25, false, false},
-    {&FrmSplash::lblVersion, "lblVersion", "Version 1.1", 5700, 2700, 1275, 285, Qt::AlignRight, "Arial", 12, true, true},
-    {&FrmSplash::lblPlatform, "lblPlatform", "Windows95", 5205, 2340, 1740, 360, Qt::AlignRight, "Arial", 15.75, true, true},
-    {&FrmSplash::lblProductName, "lblProductName", "Tavrin", 2370, 600, 2700, 780, Qt::AlignLeft, "Tahoma", 32.25, true, true},
-    {&FrmSplash::lblCompanyProduct, "lblCompanyProduct", "Zeltaplot", 2370, 1320, 4245, 675, Qt::AlignLeft, "Tahoma", 27.75, true, true},
-    {&FrmSplash::LblRequire, "LblRequire", "Designed for", 4170, 2400, 975, 255, Qt::AlignHCenter, "MS Sans Serif", 8.25, false, false},
+    {&FrmSplash::LblLoading, "LblLoading", "Loading...", 2730, 3360, 1335, 255, Qt::AlignHCenter, "MS Sans Serif", 8.25, false, false, false},
+    {&FrmSplash::imgLogo, "imgLogo", "", 330, 360, 1935, 2955, Qt::AlignLeft, nullptr, 0, false, false, false},
+    {&FrmSplash::lblDeveloper, "lblDeveloper", "Developed by Quenlow", 4890, 3000, 2055, 255, Qt::AlignLeft, "Arial", 8.25, false, false, false},
+    {&FrmSplash::lblNote, "lblNote", "This program lets you draw simple curves of the form y=f(x) and use them as bitmaps. ", 240, 3660, 6855, 195, Qt::AlignHCenter, "Arial", 8.25, false, false, false},
+    {&FrmSplash::lblVersion, "lblVersion", "Version 1.1", 5700, 2700, 1275, 285, Qt::AlignRight, "Arial", 12, true, true, false},
+    {&FrmSplash::lblPlatform, "lblPlatform", "Windows95", 5205, 2340, 1740, 360, Qt::AlignRight, "Arial", 15.75, true, true, false},
+    {&FrmSplash::lblProductName, "lblProductName", "Tavrin", 2370, 600, 2700, 780, Qt::AlignLeft, "Tahoma", 32.25, true, true, true},
+    {&FrmSplash::lblCompanyProduct, "lblCompanyProduct", "Zeltaplot", 2370, 1320, 4245, 675, Qt::AlignLeft, "Tahoma", 27.75, true, true, true},
+    {&FrmSplash::LblRequire, "LblRequire", "Designed for", 4170, 2400, 975, 255, Qt::AlignHCenter, "MS Sans Serif", 8.25, false, false, false},
 };
 // clang-format on
 
@@ -54,7 +77,8 @@ FrmSplash::FrmSplash()
     registerFonts();
     m_background.load(QStringLiteral(":/splash.png"));
     for (const SplashLabel &l : Labels) {
-        auto *label = new QLabel(QString::fromLatin1(l.caption), this);
+        const QString caption = QString::fromLatin1(l.caption);
+        auto *label = l.emboldened ? new EmboldenedLabel(caption, this) : new QLabel(caption, this);
         label->setObjectName(QString::fromLatin1(l.name));
         label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
         label->setAlignment(l.alignment | Qt::AlignTop);
@@ -87,6 +111,10 @@ void FrmSplash::Form_Load()
     windows().frmMain();
     windows().frmCurve();
     LblLoading->setText(QStringLiteral(" Click to continue"));
+    // The window has no caption to be announced by: it is named and described for a screen reader.
+    setAccessibleName(lblProductName->text() + u' ' + lblCompanyProduct->text());
+    setAccessibleDescription(QStringLiteral("%1. %2 Click or press a key to continue.")
+                                 .arg(lblVersion->text(), lblNote->text().trimmed()));
 }
 
 void FrmSplash::showInFront()
@@ -116,6 +144,16 @@ void FrmSplash::keyPressEvent(QKeyEvent *event)
         return;
     }
     Form_KeyPress();
+}
+
+void FrmSplash::closeEvent(QCloseEvent *event)
+{
+    // Closed by the window manager: at start-up as a click would; as About it only goes.
+    event->accept();
+    if (windows().mainLoaded() && windows().frmMain()->isVisible())
+        windows().unloadSplash();
+    else
+        dismiss();
 }
 
 void FrmSplash::dismiss()

@@ -1,0 +1,166 @@
+// Text as drawn, at 100 % and at 200 %: every caption fits its control, the faces scale, bold is bold.
+#include "golden.h"
+#include "platform/fonts.h"
+#include "plot/imagesurface.h"
+#include "windows/curve/frmcurve.h"
+#include "windows/help/frmhelp.h"
+#include "windows/main/frmmain.h"
+#include "windows/splash/frmsplash.h"
+#include "windows/windows.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace zelta;
+
+namespace {
+
+QWidget *window(const QString &name)
+{
+    if (name == "frmMain")
+        return windows().frmMain();
+    if (name == "frmCurve")
+        return windows().frmCurve();
+    if (name == "frmHelp")
+        return windows().frmHelp();
+    return windows().frmSplash();
+}
+
+// The caption and the width the control leaves it, as the style lays the control out.
+std::pair<QString, int> captionAndRoom(QWidget *w)
+{
+    if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+        QStyleOptionButton o;
+        o.initFrom(b);
+        o.text = b->text();
+        const auto element = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+        return {b->text(), w->style()->subElementRect(element, &o, w).width()};
+    }
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return {l->text(), l->contentsRect().width()};
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return {g->title(), g->width()};
+    return {};
+}
+
+// The first run of ink along a row, in device pixels.
+int firstStem(const QImage &picture, int row)
+{
+    int x = 0;
+    while (x < picture.width() && qGray(picture.pixel(x, row)) >= 96)
+        ++x;
+    int width = 0;
+    while (x + width < picture.width() && qGray(picture.pixel(x + width, row)) < 96)
+        ++width;
+    return width;
+}
+
+} // namespace
+
+class TstFonts : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A text cursor that does not blink is in every picture alike.
+    void initTestCase() { QApplication::setCursorFlashTime(0); }
+    void cleanup() { windows().destroyAll(); }
+
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *w : {"frmMain", "frmCurve", "frmHelp", "frmSplash"})
+            QTest::newRow(w) << w;
+    }
+    // The ink of every caption lies within its control, as at 100 % with the designed face.
+    void captionsFit()
+    {
+        QFETCH(QString, window);
+        int captions = 0;
+        for (QWidget *w : ::window(window)->findChildren<QWidget *>()) {
+            auto [caption, room] = captionAndRoom(w);
+            caption.remove(u'&');
+            if (caption.trimmed().isEmpty())
+                continue;
+            ++captions;
+            const int ink = QFontMetrics(w->font()).boundingRect(caption).width();
+            QVERIFY2(ink <= room, qPrintable(QStringLiteral("%1 \"%2\": %3 > %4").arg(w->objectName(), caption).arg(ink).arg(room)));
+        }
+        QVERIFY(captions >= 4);
+    }
+
+    // A face that scales where the screen does, so text is as sharp as the lines.
+    void windowFaceScales()
+    {
+        const QFontInfo face(windows().frmMain()->font());
+        if (qApp->devicePixelRatio() == 1)
+            QCOMPARE(face.family(), "MS Sans Serif");
+        else
+            QVERIFY2(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()), qPrintable(face.family()));
+        QCOMPARE(QFontInfo(windows().frmCurve()->PicCurve->printFont()).family(), face.family());
+    }
+
+    void mainWindowPicture_data()
+    {
+        QTest::addColumn<bool>("equationPanel");
+        QTest::newRow("grid settings") << false;
+        QTest::newRow("equation") << true;
+    }
+    // Both panels as drawn at this scale, menus included.
+    void mainWindowPicture()
+    {
+        QFETCH(bool, equationPanel);
+        FrmMain *main = windows().frmMain();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        if (equationPanel)
+            QTest::mouseClick(main->CmdGrid, Qt::LeftButton);
+        const QString name = QStringLiteral("main-%1-%2").arg(equationPanel ? "equation" : "settings").arg(int(qApp->devicePixelRatio() * 100));
+        const QString differs = golden::mismatch(main->grab().toImage(), name);
+        QVERIFY2(differs.isEmpty(), qPrintable(differs));
+    }
+
+    void boldIsDrawnBold_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("Tavrin") << "lblProductName" << true;
+        QTest::newRow("Zeltaplot") << "lblCompanyProduct" << true;
+        QTest::newRow("Designed for, not bold") << "LblRequire" << false;
+    }
+    // The first letter's stem, measured in the drawn splash, against the same letter in the regular face.
+    void boldIsDrawnBold()
+    {
+        QFETCH(QString, label);
+        QFETCH(bool, bold);
+        FrmSplash *splash = windows().frmSplash();
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QLabel *l = splash->findChild<QLabel *>(label);
+        const qreal dpr = splash->devicePixelRatioF();
+        const QImage drawn = splash->grab(l->geometry()).toImage();
+
+        QImage regular(drawn.size(), QImage::Format_RGB32);
+        regular.setDevicePixelRatio(dpr);
+        regular.fill(Qt::white);
+        QFont face = l->font();
+        face.setBold(false);
+        QPainter painter(&regular);
+        painter.setFont(face);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, 0, l->width(), l->height()), Qt::AlignLeft | Qt::AlignTop, l->text());
+        painter.end();
+
+        // Below the T's bar and the Z's diagonal, through the stem.
+        const int row = int(QFontMetricsF(face).ascent() * 0.7 * dpr);
+        const int boldStem = firstStem(drawn, row), regularStem = firstStem(regular, row);
+        QVERIFY(regularStem >= 1);
+        const QString stems = QStringLiteral("%1 against %2").arg(boldStem).arg(regularStem);
+        if (bold)
+            QVERIFY2(boldStem >= regularStem * 3 / 2 && regularStem >= 2, qPrintable(stems));
+        else
+            QVERIFY2(boldStem == regularStem, qPrintable(stems));
+    }
+};
+
+QTEST_MAIN(TstFonts)
+#include "tst_fonts.moc"
