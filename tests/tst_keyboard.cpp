@@ -1,6 +1,7 @@
-// The keyboard alone: the help window's topics, Enter on a button, and where the focus goes.
+// The keyboard alone: the order Tab walks, the help window's topics, Enter on a button, where the
+// focus goes, and keys of habit.
 #include "drive.h"
-#include "windows/main/frmmain.h"
+#include "plot/imagesurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/help/frmhelp.h"
@@ -39,10 +40,7 @@ class TstKeyboard : public QObject {
                                             {u'D', Qt::Key_Down},  {u'L', Qt::Key_Left},    {u'R', Qt::Key_Right},
                                             {u'E', Qt::Key_Return}, {u'S', Qt::Key_Space},   {u'X', Qt::Key_Escape}};
         for (const QChar c : row)
-            if (c == u'K')
-                press(window, Qt::Key_Enter, Qt::KeypadModifier);
-            else
-                press(window, code.value(c));
+            press(window, code.value(c));
     }
     QString raised() const
     {
@@ -54,37 +52,31 @@ class TstKeyboard : public QObject {
     }
     void openHelp()
     {
-        windows().frmMain()->show();
         windows().frmMain()->mnuHowTo->trigger();
         help = windows().frmHelp();
         QVERIFY(QTest::qWaitForWindowActive(help));
     }
 
 private slots:
+    void init() { windows().frmMain()->show(); }
     void cleanup() { windows().destroyAll(); }
 
     void helpByKeys_data()
     {
-        QTest::addColumn<QString>("keys"); // K is keypad Enter
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("focused"); // empty: the window is closed, kept loaded
         QTest::addColumn<QString>("raised"); // topic digits, C for Close
         QTest::addColumn<int>("topic");
         QTest::newRow("opened") << "" << "txtHelp0" << "" << 0;
         QTest::newRow("Tab past the two links to the first topic") << "TTT" << "cmdDes0" << "0" << 0;
         QTest::newRow("Tab on: the topic left sinks") << "TTTT" << "cmdDes1" << "1" << 0;
-        QTest::newRow("Shift+Tab from the first topic to the text") << "TTTB" << "txtHelp0" << "" << 0;
         QTest::newRow("Down and Right as Tab") << "TTTDDR" << "cmdDes3" << "3" << 0;
-        QTest::newRow("Up and Left as Shift+Tab") << "TTTDDDUL" << "cmdDes1" << "1" << 0;
         QTest::newRow("the last topic, then Close") << "TTTDDDDDDDD" << "cClose" << "C" << 0;
-        QTest::newRow("Tab past Close to the text") << "TTTDDDDDDDDT" << "txtHelp0" << "" << 0;
         QTest::newRow("Space chooses, the topic stays up") << "TTTDDDS" << "cmdDes3" << "3" << 3;
         QTest::newRow("Enter chooses") << "TTTDDDDDE" << "cmdDes5" << "5" << 5;
-        QTest::newRow("keypad Enter chooses") << "TTTDDDDDDK" << "cmdDes6" << "6" << 6;
         QTest::newRow("after a choice Tab reaches the new text") << "TTTDDDETTTTTT" << "txtHelp3" << "" << 3;
         QTest::newRow("Escape on a topic closes") << "TTTDDEX" << "" << "" << 2;
-        QTest::newRow("Escape in the text closes") << "TTTDDETTTTTTTX" << "" << "" << 2;
         QTest::newRow("Enter on Close") << "TTTDDETTTTTTE" << "" << "" << 2;
-        QTest::newRow("Space on Close") << "TTTDDETTTTTTS" << "" << "" << 2;
     }
     // Tab and the arrows reach every topic and Close, the one with the focus raised into its button;
     // Enter and Space choose; Escape closes as Close does, the topic kept.
@@ -106,19 +98,6 @@ private slots:
         QCOMPARE(this->raised(), raised);
     }
 
-    // Another window used in between: the topic the keyboard was on is still up and focused.
-    void topicKeptAcrossAWindowSwitch()
-    {
-        openHelp();
-        keys(help, "TTTD");
-        windows().frmMain()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(windows().frmMain()));
-        help->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        QCOMPARE(raised(), "1");
-        QCOMPARE(QApplication::focusWidget(), help->cmdDes[1]);
-    }
-
     // The pointer leaving the window lowers the button it raised; the keyboard's stays.
     void pointerLeavesTheWindow()
     {
@@ -132,23 +111,6 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(help, &leave);
         QCOMPARE(raised(), "1");
-    }
-
-    // A topic clicked while the text has the focus: the new text takes it, and the button clicked
-    // sinks with the pointer's next move over the background as before.
-    void topicClickedWithTheFocusInTheText()
-    {
-        openHelp();
-        const auto pointAt = [this](QWidget *over, QPoint at) {
-            QMouseEvent move(QEvent::MouseMove, at, over->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(over, &move);
-        };
-        pointAt(help->lblDes[5], help->lblDes[5]->rect().center());
-        QTest::mouseClick(help->cmdDes[5], Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), help->txtHelp[5]);
-        QCOMPARE(raised(), "5");
-        pointAt(help, help->lblDes[5]->geometry().bottomLeft() + QPoint(20, 3));
-        QCOMPARE(raised(), "");
     }
 
     void linkOpensTheBrowser_data()
@@ -197,6 +159,104 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), main->CmdXFive);
         press(main, Qt::Key_Space);
         QCOMPARE(main->TxtEquation->text(), " (2) x");
+    }
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("focus");
+        const QString grid = "click CmdGrid; type TxtCoeff 2; click CmdContin;";
+        QTest::newRow("settings") << "" << "TxtStartX" << "Tab" << QStringList{"TxtEndX", "CmdGrid", "OptOne", "TxtStartX"};
+        QTest::newRow("settings back") << "" << "TxtStartX" << "Shift+Tab" << QStringList{"OptOne", "CmdGrid", "TxtEndX", "TxtStartX"};
+        QTest::newRow("another scale") << "click OptTwo" << "TxtStartX" << "Tab" << QStringList{"TxtEndX", "CmdGrid", "OptTwo", "TxtStartX"};
+        QTest::newRow("choosing a term") << grid << "TxtEquation" << "Tab"
+                                         << QStringList{"CmdXSquare", "CmdXCube", "CmdXFour", "CmdXFive", "CmdXY", "Cmdsin", "Cmdcos",
+                                                        "Cmdtan", "Cmdlog", "CmdAX", "cmdCosAX", "cmdSinAX", "cmdTanAX", "TxtEquation"};
+        QTest::newRow("choosing back") << grid << "TxtEquation" << "Shift+Tab" << QStringList{"cmdTanAX", "cmdSinAX"};
+        QTest::newRow("after a term") << grid + "click CmdXSquare" << "TxtEquation" << "Tab"
+                                      << QStringList{"CmdPlus", "CmdMinus", "cmdSketch", "TxtEquation"};
+        QTest::newRow("after a sign") << grid + "click CmdXSquare; click CmdPlus" << "TxtEquation" << "Tab"
+                                      << QStringList{"TxtCoeff", "CmdContin", "TxtEquation"};
+        QTest::newRow("curve window") << grid + "click CmdXSquare; click cmdSketch" << "PicCurve" << "Tab"
+                                      << QStringList{"Cmd", "CmdSave", "CmdCopy", "PicCurve"};
+    }
+    // Where each press of the key takes the focus.
+    void tabOrder()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, from);
+        QFETCH(QString, key);
+        QFETCH(QStringList, focus);
+        DRIVE(script);
+        auto *start = qobject_cast<QWidget *>(drive::find(from));
+        start->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(start->window()));
+        start->setFocus();
+        QStringList walked;
+        for (qsizetype i = 0; i < focus.size(); ++i) {
+            QVERIFY(QApplication::focusWidget());
+            DRIVE("key " + QApplication::focusWidget()->objectName() + ' ' + key);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walked, focus);
+    }
+
+    void equationBoxRefusesEdits_data()
+    {
+        QTest::addColumn<QString>("keys");
+        for (const char *k : {"A", "Backspace", "Del", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
+            QTest::newRow(k) << k;
+    }
+    // Only the program writes the equation, the curve's label.
+    void equationBoxRefusesEdits()
+    {
+        QFETCH(QString, keys);
+        QGuiApplication::clipboard()->setText("9");
+        DRIVE("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare");
+        windows().frmMain()->TxtEquation->setSelection(1, 3);
+        DRIVE("key TxtEquation " + keys);
+        QCOMPARE(windows().frmMain()->TxtEquation->text(), " (2) x^2");
+    }
+    void keyOfHabit_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("F1 asks for help") << "frmMain" << "F1" << "mnuHowTo";
+        QTest::newRow("F1 in the curve window") << "frmCurve" << "F1" << "mnuHowTo";
+        QTest::newRow("Ctrl+Q ends") << "frmMain" << "Ctrl+Q" << "mnuExit";
+    }
+    // Keys kept off the menus so their captions stay as designed.
+    void keyOfHabit()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, key);
+        QFETCH(QString, item);
+        int quits = 0;
+        windows().quit = [&quits] { ++quits; };
+        DRIVE("menu mnuCur01");
+        auto *w = qobject_cast<QWidget *>(drive::find(window));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QSignalSpy chosen(qobject_cast<QAction *>(drive::find(item)), &QAction::triggered);
+        DRIVE("key " + window + ' ' + key);
+        QCOMPARE(chosen.size(), 1);
+    }
+
+    // Ctrl+C and Ctrl+S in the curve window copy and save the picture.
+    void curveWindowKeys()
+    {
+        DRIVE("menu mnuCur01");
+        FrmCurve *curve = windows().frmCurve();
+        QVERIFY(QTest::qWaitForWindowActive(curve));
+        QGuiApplication::clipboard()->clear();
+        DRIVE("key frmCurve Ctrl+C");
+        QCOMPARE(QGuiApplication::clipboard()->image(), curve->PicCurve->Image());
+        QTemporaryDir dir;
+        dialogs.saveNames << dir.filePath("keys.bmp");
+        DRIVE("key frmCurve Ctrl+S");
+        QCOMPARE(QImage(dir.filePath("keys.bmp")), curve->PicCurve->Image());
     }
 };
 

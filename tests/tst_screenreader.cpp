@@ -1,11 +1,11 @@
 // What reaches a screen reader through Qt's accessibility bridge (run with an accessibility bus):
-// the windows' names, the instruction line as it changes, the General Curves items in words.
+// the names of windows, controls and menu items, the graph's description, the instruction line
+// as it changes, and a focus that goes straight to the next step.
 #include "drive.h"
-#include "windows/main/frmmain.h"
+#include "plot/imagesurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
-#include "windows/help/frmhelp.h"
-#include "windows/splash/frmsplash.h"
+#include "windows/main/frmmain.h"
 #include "windows/windows.h"
 
 #include <QAccessible>
@@ -15,10 +15,8 @@
 using namespace zelta;
 
 namespace {
-
 // What the instruction line announced (the text of each notification shown), and where the focus went.
 QStringList announced, focused;
-
 void record(QAccessibleEvent *event)
 {
     QAccessibleInterface *a = event->accessibleInterface();
@@ -27,9 +25,15 @@ void record(QAccessibleEvent *event)
     if (event->type() == QAccessible::Focus && a)
         focused << a->text(QAccessible::Name);
 }
-
-QAccessibleInterface *spoken(QObject *o) { return QAccessible::queryAccessibleInterface(o); }
-
+// A control or window by its name; a menu item as its menu's child.
+QAccessibleInterface *spoken(const QString &name)
+{
+    QObject *o = drive::find(name);
+    auto *item = qobject_cast<QAction *>(o);
+    auto *menu = item ? qobject_cast<QMenu *>(item->parent()) : nullptr;
+    return menu ? QAccessible::queryAccessibleInterface(menu)->child(int(menu->actions().indexOf(item)))
+                : QAccessible::queryAccessibleInterface(o);
+}
 } // namespace
 
 class TstScreenReader : public QObject {
@@ -43,165 +47,117 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         QAccessible::installUpdateHandler(record);
     }
+    void init()
+    {
+        windows().frmSplash(); // loads the main and curve windows too
+        windows().frmMain()->show();
+        windows().frmMain()->activateWindow(); // no window manager does it here
+        QVERIFY(QTest::qWaitForWindowActive(windows().frmMain()));
+    }
     void cleanup() { windows().destroyAll(); }
 
-    void windowsAreNamedWindows_data()
+    void name_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
-        QTest::newRow("splash") << "frmSplash" << "Tavrin Zeltaplot";
-        QTest::newRow("main") << "frmMain" << "Zeltaplot";
-        QTest::newRow("curve") << "frmCurve" << "Curve";
-        QTest::newRow("help") << "frmHelp" << "Help";
+        QTest::newRow("splash") << "frmSplash" << int(QAccessible::Window) << "Tavrin Zeltaplot";
+        QTest::newRow("main window") << "frmMain" << int(QAccessible::Window) << "Zeltaplot";
+        QTest::newRow("curve window") << "frmCurve" << int(QAccessible::Window) << "Curve";
+        QTest::newRow("-") << "CmdMinus" << int(QAccessible::Button) << "minus";
+        QTest::newRow("x^2") << "CmdXSquare" << int(QAccessible::Button) << "x squared";
+        QTest::newRow("1/x") << "CmdXFour" << int(QAccessible::Button) << "one over x";
+        QTest::newRow("x^a") << "CmdXY" << int(QAccessible::Button) << "x to the power a";
+        QTest::newRow("a^x") << "CmdAX" << int(QAccessible::Button) << "a to the power x";
+        QTest::newRow("tan ax") << "cmdTanAX" << int(QAccessible::Button) << "tangent a x";
+        QTest::newRow("start box") << "TxtStartX" << int(QAccessible::EditableText) << "Starting X value";
+        QTest::newRow("coefficient box") << "TxtCoeff" << int(QAccessible::EditableText) << "Coefficient";
+        QTest::newRow("graph") << "PicCurve" << int(QAccessible::Graphic) << "Graph";
+        QTest::newRow("y=x^2") << "mnuCurve02" << int(QAccessible::MenuItem) << "y equals x squared";
+        QTest::newRow("y=1/(x^2)") << "mnuOverSquare" << int(QAccessible::MenuItem) << "y equals one over x squared";
+        QTest::newRow("y=sin x") << "mnuCurve04" << int(QAccessible::MenuItem) << "y equals sine x";
+        QTest::newRow("y=log x") << "mnuLog" << int(QAccessible::MenuItem) << "y equals natural log x";
     }
-    void windowsAreNamedWindows()
+    // Windows are windows with names, symbols and boxes are spoken in words.
+    void name()
     {
-        QFETCH(QString, window);
+        QFETCH(QString, object);
+        QFETCH(int, role);
         QFETCH(QString, name);
-        QWidget *w = window == "frmSplash"  ? static_cast<QWidget *>(windows().frmSplash())
-                     : window == "frmMain"  ? static_cast<QWidget *>(windows().frmMain())
-                     : window == "frmCurve" ? static_cast<QWidget *>(windows().frmCurve())
-                                            : static_cast<QWidget *>(windows().frmHelp());
-        QCOMPARE(spoken(w)->role(), QAccessible::Window);
-        QCOMPARE(spoken(w)->text(QAccessible::Name), name);
+        QCOMPARE(int(spoken(object)->role()), role);
+        QCOMPARE(spoken(object)->text(QAccessible::Name), name);
     }
 
-    // The splash says what it shows and how to go on, without a caption on screen.
-    void splashDescribed()
+    // A menu item keeps its access key and is chosen by the reader's press.
+    void menuItemPressed()
     {
-        FrmSplash *splash = windows().frmSplash();
-        QVERIFY(splash->windowTitle().isEmpty());
-        QCOMPARE(spoken(splash)->text(QAccessible::Description),
+        QAccessibleInterface *item = spoken("mnuCurve03");
+        QCOMPARE(item->text(QAccessible::Accelerator), "Alt+y");
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(int(windows().frmMain()->state.CurveCount), 1);
+    }
+
+    // The splash says what it shows and how to go on, without a caption on screen; the graph tells
+    // its scale and the curves on it, until they are cleared.
+    void description()
+    {
+        QCOMPARE(spoken("frmSplash")->text(QAccessible::Description),
                  "Version 2.0.0. This program lets you draw simple curves of the form y=f(x) and use them as "
                  "bitmaps. Click or press a key to continue.");
+        const QString scale = "Scale: One big box represents one unit on each axis. ";
+        QCOMPARE(spoken("PicCurve")->text(QAccessible::Description), scale + "No curves drawn.");
+        DRIVE("click CmdGrid; menu mnuCurve04; type TxtCoeff 2; click CmdContin; click CmdXSquare; click cmdSketch");
+        QCOMPARE(spoken("PicCurve")->text(QAccessible::Description), scale + "Curves: y=sin x; y= (2) x^2.");
+        DRIVE("menu mnuNew");
+        QCOMPARE(spoken("PicCurve")->text(QAccessible::Description), scale + "No curves drawn.");
     }
 
     void instructionAnnounced_data()
     {
-        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("said");
-        QTest::newRow("first term")
-            << "grid,2,5,continue,x^2,+"
-            << QStringList{"Now enter the coefficient of the first term.", " Click continue when done.",
-                           "Now select appropriate term.", "Click + or - or sketch curve as appropriate",
-                           "Enter the next coefficient "};
-        QTest::newRow("New Curve") << "grid,new"
-                                   << QStringList{"Now enter the coefficient of the first term.",
-                                                  "Enter the settings of the grid or accept the default values and "
-                                                  "click Set grid."};
-        QTest::newRow("Reset Zeltaplot") << "grid,preset,reset"
-                                         << QStringList{"Now enter the coefficient of the first term.",
-                                                        "Enter the settings of the grid or choose the default values "
-                                                        "and click Set grid."};
+        const QString grid = "Now enter the coefficient of the first term.";
+        QTest::newRow("first term") << "click CmdGrid; type TxtCoeff 25; click CmdContin; click CmdXSquare; click CmdPlus"
+                                    << QStringList{grid, " Click continue when done.", "Now select appropriate term.",
+                                                   "Click + or - or sketch curve as appropriate", "Enter the next coefficient "};
+        QTest::newRow("New Curve") << "click CmdGrid; menu mnuNew"
+                                   << QStringList{grid, "Enter the settings of the grid or accept the default values and click Set grid."};
+        QTest::newRow("Reset Zeltaplot") << "click CmdGrid; menu mnuCurve04; click Cmd"
+                                         << QStringList{grid, "Enter the settings of the grid or choose the default values and click Set grid."};
     }
     // Every new caption of the instruction line is shown anew as a notification; a repeat is not.
     void instructionAnnounced()
     {
-        QFETCH(QString, steps);
+        QFETCH(QString, script);
         QFETCH(QStringList, said);
-        FrmMain *main = windows().frmMain();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
         announced.clear();
-        for (const QString &step : steps.split(',')) {
-            if (step == "grid")
-                DRIVE("click CmdGrid");
-            else if (step.size() == 1 && step[0].isDigit())
-                QTest::keyClicks(main->TxtCoeff, step);
-            else if (step == "continue")
-                DRIVE("click CmdContin");
-            else if (step == "x^2")
-                DRIVE("click CmdXSquare");
-            else if (step == "+")
-                DRIVE("click CmdPlus");
-            else if (step == "new")
-                main->mnuNew->trigger();
-            else if (step == "preset")
-                main->mnuCurve04->trigger();
-            else if (step == "reset")
-                DRIVE("click Cmd");
-        }
+        DRIVE(script);
         QCOMPARE(announced, said);
-        for (const QString &text : said)
-            QVERIFY(!text.isEmpty());
-        QCOMPARE(spoken(main->lblDes)->text(QAccessible::Name), main->lblDes->text());
     }
 
     void focusGoesStraightOn_data()
     {
-        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("pressed");
         QTest::addColumn<QStringList>("said");
+        const QString coefficient = "click CmdGrid; type TxtCoeff 2;";
         QTest::newRow("Set Grid") << "" << "CmdGrid" << QStringList{"Coefficient"};
-        QTest::newRow("Continue") << "grid,coefficient" << "CmdContin" << QStringList{"x"};
-        QTest::newRow("a term") << "grid,coefficient,continue" << "CmdXSquare" << QStringList{"plus"};
-        QTest::newRow("plus") << "grid,coefficient,continue,term" << "CmdPlus" << QStringList{"Coefficient"};
+        QTest::newRow("Continue") << coefficient << "CmdContin" << QStringList{"x"};
+        QTest::newRow("a term") << coefficient + "click CmdContin" << "CmdXSquare" << QStringList{"plus"};
+        QTest::newRow("plus") << coefficient + "click CmdContin; click CmdXSquare" << "CmdPlus" << QStringList{"Coefficient"};
     }
     // Enter on a button moves the focus to the next step's control alone, not through the controls
     // the step disables, each of which a screen reader would name.
     void focusGoesStraightOn()
     {
-        QFETCH(QString, before);
+        QFETCH(QString, script);
         QFETCH(QString, pressed);
         QFETCH(QStringList, said);
-        FrmMain *main = windows().frmMain();
-        main->show();
-        main->activateWindow(); // no window manager does it here
-        QVERIFY(QTest::qWaitForWindowActive(main));
-        if (before.contains("grid"))
-            DRIVE("click CmdGrid");
-        if (before.contains("coefficient"))
-            QTest::keyClicks(main->TxtCoeff, "2");
-        if (before.contains("continue"))
-            DRIVE("click CmdContin");
-        if (before.contains("term"))
-            DRIVE("click CmdXSquare");
-        QPushButton *button = qobject_cast<QPushButton *>(drive::find(pressed));
-        button->setFocus();
+        DRIVE(script);
+        qobject_cast<QWidget *>(drive::find(pressed))->setFocus();
         focused.clear();
-        QTest::keyClick(button, Qt::Key_Return);
+        DRIVE("key " + pressed + " Return");
         QCOMPARE(focused, said);
-    }
-
-    void generalCurvesInWords_data()
-    {
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("y=x") << 0 << "y equals x";
-        QTest::newRow("y=x^2") << 1 << "y equals x squared";
-        QTest::newRow("y=x^3") << 2 << "y equals x cubed";
-        QTest::newRow("y=1/x") << 3 << "y equals one over x";
-        QTest::newRow("y=1/(x^2)") << 4 << "y equals one over x squared";
-        QTest::newRow("y=sin x") << 5 << "y equals sine x";
-        QTest::newRow("y=cos x") << 6 << "y equals cosine x";
-        QTest::newRow("y=tan x") << 7 << "y equals tangent x";
-        QTest::newRow("y=log x") << 8 << "y equals natural log x";
-    }
-    // In the words of the term buttons; the access key and pressing stay the item's.
-    void generalCurvesInWords()
-    {
-        QFETCH(int, item);
-        QFETCH(QString, said);
-        FrmMain *main = windows().frmMain();
-        main->show();
-        QAccessibleInterface *menu = spoken(main->mnuGeneral);
-        QCOMPARE(menu->childCount(), 9);
-        QAccessibleInterface *entry = menu->child(item);
-        QCOMPARE(entry->role(), QAccessible::MenuItem);
-        QCOMPARE(entry->text(QAccessible::Name), said);
-        QCOMPARE(entry->text(QAccessible::Accelerator), "Alt+y");
-        QCOMPARE(entry->text(QAccessible::Description), QString()); // nothing more to be read out
-        QVERIFY(entry->state().focusable);
-        QCOMPARE(entry->parent()->object(), main->mnuGeneral);
-        // Open, the menu shows where the item is and which one the keyboard is on.
-        main->mnuGeneral->popup(main->mapToGlobal(QPoint(0, 0)));
-        QVERIFY(QTest::qWaitForWindowExposed(main->mnuGeneral));
-        main->mnuGeneral->setActiveAction(main->mnuGeneral->actions().at(item));
-        QVERIFY(main->mnuGeneral->geometry().contains(entry->rect()) && !entry->rect().isEmpty());
-        QVERIFY(entry->state().focused && !menu->child((item + 1) % 9)->state().focused);
-        main->mnuGeneral->close();
-        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(int(main->state.CurveCount), 1);
     }
 };
 

@@ -1,5 +1,4 @@
-// The grid settings: the domain boxes, Set Grid, the ways back to the settings, the pointer
-// read-out, and the order the keyboard walks the controls in.
+// The grid settings: the domain boxes, Set Grid, the ways back to the settings and the pointer read-out.
 #include "drive.h"
 #include "plot/imagesurface.h"
 #include "scripteddialogs.h"
@@ -177,64 +176,6 @@ private slots:
         QTRY_COMPARE(curve->PicCurve->toolTip(), text);
     }
 
-    void tabOrder_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QStringList>("focus");
-        const QString grid = "click CmdGrid; type TxtCoeff 2; click CmdContin;";
-        QTest::newRow("settings") << "" << "TxtStartX" << "Tab" << QStringList{"TxtEndX", "CmdGrid", "OptOne", "TxtStartX"};
-        QTest::newRow("settings back") << "" << "TxtStartX" << "Shift+Tab" << QStringList{"OptOne", "CmdGrid", "TxtEndX", "TxtStartX"};
-        QTest::newRow("another scale") << "click OptTwo" << "TxtStartX" << "Tab" << QStringList{"TxtEndX", "CmdGrid", "OptTwo", "TxtStartX"};
-        QTest::newRow("choosing a term") << grid << "TxtEquation" << "Tab"
-                                         << QStringList{"CmdXSquare", "CmdXCube", "CmdXFour", "CmdXFive", "CmdXY", "Cmdsin", "Cmdcos",
-                                                        "Cmdtan", "Cmdlog", "CmdAX", "cmdCosAX", "cmdSinAX", "cmdTanAX", "TxtEquation"};
-        QTest::newRow("choosing back") << grid << "TxtEquation" << "Shift+Tab" << QStringList{"cmdTanAX", "cmdSinAX"};
-        QTest::newRow("after a term") << grid + "click CmdXSquare" << "TxtEquation" << "Tab"
-                                      << QStringList{"CmdPlus", "CmdMinus", "cmdSketch", "TxtEquation"};
-        QTest::newRow("after a sign") << grid + "click CmdXSquare; click CmdPlus" << "TxtEquation" << "Tab"
-                                      << QStringList{"TxtCoeff", "CmdContin", "TxtEquation"};
-        QTest::newRow("curve window") << grid + "click CmdXSquare; click cmdSketch" << "PicCurve" << "Tab"
-                                      << QStringList{"Cmd", "CmdSave", "CmdCopy", "PicCurve"};
-    }
-    // Where each press of the key takes the focus.
-    void tabOrder()
-    {
-        QFETCH(QString, script);
-        QFETCH(QString, from);
-        QFETCH(QString, key);
-        QFETCH(QStringList, focus);
-        DRIVE(script);
-        auto *start = qobject_cast<QWidget *>(drive::find(from));
-        start->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(start->window()));
-        start->setFocus();
-        QStringList walked;
-        for (qsizetype i = 0; i < focus.size(); ++i) {
-            QVERIFY(QApplication::focusWidget());
-            DRIVE("key " + QApplication::focusWidget()->objectName() + ' ' + key);
-            walked << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(walked, focus);
-    }
-
-    void equationBoxRefusesEdits_data()
-    {
-        QTest::addColumn<QString>("keys");
-        for (const char *k : {"A", "Backspace", "Del", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
-            QTest::newRow(k) << k;
-    }
-    // Only the program writes the equation, the curve's label.
-    void equationBoxRefusesEdits()
-    {
-        QFETCH(QString, keys);
-        QGuiApplication::clipboard()->setText("9");
-        DRIVE("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare");
-        frm->TxtEquation->setSelection(1, 3);
-        DRIVE("key TxtEquation " + keys);
-        QCOMPARE(frm->TxtEquation->text(), " (2) x^2");
-    }
 };
 
 QTEST_MAIN(TstSettings)

@@ -63,8 +63,9 @@ private slots:
         QTest::newRow("a letter") << "key frmSplash Q" << true;
         QTest::newRow("Shift alone") << "key frmSplash Shift" << false;
         QTest::newRow("an arrow") << "key frmSplash Left" << false;
+        QTest::newRow("closed by its frame") << "close frmSplash" << true;
     }
-    // A click or a typed character shows the main window and unloads the splash.
+    // A click, a typed character or the window manager's close shows the main window and unloads the splash.
     void dismissed()
     {
         QFETCH(QString, step);
@@ -89,6 +90,36 @@ private slots:
         QCOMPARE(windows().frmSplash(), splash.data());
         QCOMPARE(splash->LblLoading->text(), "seen");
         QVERIFY(windows().frmMain()->FrameEquation->isVisible());
+    }
+
+    // The About splash closed by its frame only goes; the main window and its curve stay.
+    void aboutClosedByItsFrame()
+    {
+        windows().frmMain()->show();
+        DRIVE("menu mnuCur01; menu mnuAbout; close frmSplash");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(loaded(), "main curve");
+        QVERIFY(windows().frmMain()->isVisible() && windows().frmMain()->state.CurveCount == 1);
+    }
+
+    void icon_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("picture"); // the committed file, without its size
+        QTest::newRow("main") << "frmMain" << "zeltaplot";
+        QTest::newRow("curve") << "frmCurve" << "zeltaplot";
+        QTest::newRow("help") << "frmHelp" << "help";
+    }
+    // Each window carries both sizes of its icon, pixel for pixel the committed pictures.
+    void icon()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, picture);
+        windows().frmMain(), windows().frmCurve(), windows().frmHelp();
+        const QIcon icon = qobject_cast<QWidget *>(drive::find(window))->windowIcon();
+        for (const int size : {16, 32})
+            QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                     QImage(QStringLiteral(ZELTAPLOT_SOURCE "/assets/%1%2.png").arg(picture).arg(size)).convertToFormat(QImage::Format_ARGB32));
     }
 
     // About after the curve window was closed loads it again, hidden and white.
@@ -191,85 +222,33 @@ private slots:
         DRIVE("menu mnuHowTo");
         QCOMPARE(windows().frmHelp()->currentTopic(), 0);
     }
-    void spokenName_data()
+    void topicSays_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("-") << "CmdMinus" << "minus";
-        QTest::newRow("+") << "CmdPlus" << "plus";
-        QTest::newRow("x^2") << "CmdXSquare" << "x squared";
-        QTest::newRow("1/x") << "CmdXFour" << "one over x";
-        QTest::newRow("x^a") << "CmdXY" << "x to the power a";
-        QTest::newRow("a^x") << "CmdAX" << "a to the power x";
-        QTest::newRow("tan ax") << "cmdTanAX" << "tangent a x";
-        QTest::newRow("start box") << "TxtStartX" << "Starting X value";
-        QTest::newRow("equation box") << "TxtEquation" << "Equation";
-        QTest::newRow("coefficient box") << "TxtCoeff" << "Coefficient";
-        QTest::newRow("graph") << "PicCurve" << "Graph";
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<bool>("said");
+        // The grid is 6800 twips high around row 3400; labels every big square, six each way.
+        QTest::newRow("graph: its heading") << 3 << "The graph The grid" << true;
+        QTest::newRow("graph: half a unit") << 3 << "x from -4.5 to 4.5 shows y from -3 to 3 on the labels, -3.4 to 3.4 to the edges" << true;
+        QTest::newRow("graph: four units") << 3 << "x from -36 to 36 shows y from -24 to 24 on the labels, -27.2 to 27.2 to the edges" << true;
+        QTest::newRow("graph: no range the grid does not show") << 3 << "6.5" << false;
+        QTest::newRow("graph: the pointer's read-out") << 3 << "shows the x and y values under it, as x,y" << true;
+        QTest::newRow("equation: x^a") << 2 << "x^a for the power, from 0 to 10" << true;
+        QTest::newRow("equation: a^x") << 2 << "a^x, a raised to the power x, for a from 1 to 20" << true;
+        QTest::newRow("equation: log x narrows the rest") << 2 << "only for x greater than 0, so once it is added the rest of the equation" << true;
+        QTest::newRow("more curves: + and -") << 6 << "click + or - and add the next term: the equation grows, and Sketch Curve draws the whole sum as another curve" << true;
+        QTest::newRow("more curves: the menu adds") << 6 << "General Curves menu is added to the same grid" << true;
+        QTest::newRow("more curves: New Curve") << 6 << "New Curve from the File menu or click Reset Zeltaplot" << true;
+        QTest::newRow("more curves: no equation typed anew") << 6 << "enter the next equation" << false;
     }
-    // Symbols and boxes are spoken in words.
-    void spokenName()
+    // What each help topic tells, where a user looks for it.
+    void topicSays()
     {
-        windows().frmMain()->show();
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QCOMPARE(spoken(drive::find(control)), name);
-    }
-
-    // The graph tells its scale and the curves drawn on it, until they are cleared.
-    void graphDescription()
-    {
-        windows().frmMain()->show();
-        ImageSurface *surface = windows().frmCurve()->PicCurve;
-        const QString scale = "Scale: One big box represents one unit on each axis. ";
-        QCOMPARE(spoken(surface, QAccessible::Description), scale + "No curves drawn.");
-        DRIVE("click CmdGrid; menu mnuCurve04; type TxtCoeff 2; click CmdContin; click CmdXSquare; click cmdSketch");
-        QCOMPARE(spoken(surface, QAccessible::Description), scale + "Curves: y=sin x; y= (2) x^2.");
-        DRIVE("menu mnuNew");
-        QCOMPARE(spoken(surface, QAccessible::Description), scale + "No curves drawn.");
-    }
-
-    void keyOfHabit_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("item");
-        QTest::newRow("F1 asks for help") << "frmMain" << "F1" << "mnuHowTo";
-        QTest::newRow("F1 in the curve window") << "frmCurve" << "F1" << "mnuHowTo";
-        QTest::newRow("Ctrl+Q ends") << "frmMain" << "Ctrl+Q" << "mnuExit";
-    }
-    // Keys kept off the menus so their captions stay as designed.
-    void keyOfHabit()
-    {
-        windows().frmMain()->show();
-        QFETCH(QString, window);
-        QFETCH(QString, key);
-        QFETCH(QString, item);
-        int quits = 0;
-        windows().quit = [&quits] { ++quits; };
-        DRIVE("menu mnuCur01");
-        auto *w = qobject_cast<QWidget *>(drive::find(window));
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QSignalSpy chosen(qobject_cast<QAction *>(drive::find(item)), &QAction::triggered);
-        DRIVE("key " + window + ' ' + key);
-        QCOMPARE(chosen.size(), 1);
-    }
-
-    // Ctrl+C and Ctrl+S in the curve window copy and save the picture.
-    void curveWindowKeys()
-    {
-        windows().frmMain()->show();
-        DRIVE("menu mnuCur01");
-        FrmCurve *curve = windows().frmCurve();
-        QVERIFY(QTest::qWaitForWindowActive(curve));
-        QGuiApplication::clipboard()->clear();
-        DRIVE("key frmCurve Ctrl+C");
-        QCOMPARE(QGuiApplication::clipboard()->image(), curve->PicCurve->Image());
-        QTemporaryDir dir;
-        dialogs.saveNames << dir.filePath("keys.bmp");
-        DRIVE("key frmCurve Ctrl+S");
-        QCOMPARE(QImage(dir.filePath("keys.bmp")), curve->PicCurve->Image());
+        QFETCH(int, topic);
+        QFETCH(QString, phrase);
+        QFETCH(bool, said);
+        const QString text = windows().frmHelp()->txtHelp[topic]->toPlainText().simplified();
+        QVERIFY2(text.contains(phrase) == said, qPrintable(text));
     }
 };
 

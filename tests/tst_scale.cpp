@@ -1,5 +1,8 @@
-// Text as drawn, at 100 % and at 200 %: every caption fits its control, the faces scale, bold is bold.
+// At 100 % and at 200 %: every caption fits its control, the faces scale, bold is bold, and the
+// picture has the screen's pixels on screen, on the clipboard and in a file.
+#include "drive.h"
 #include "golden.h"
+#include "scripteddialogs.h"
 #include "platform/fonts.h"
 #include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
@@ -57,7 +60,7 @@ int firstStem(const QImage &picture, int row)
 
 } // namespace
 
-class TstFonts : public QObject {
+class TstScale : public QObject {
     Q_OBJECT
 
 private slots:
@@ -111,10 +114,11 @@ private slots:
         QFETCH(bool, equationPanel);
         FrmMain *main = windows().frmMain();
         main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
         if (equationPanel)
             QTest::mouseClick(main->CmdGrid, Qt::LeftButton);
-        const QString name = QStringLiteral("main-%1-%2").arg(equationPanel ? "equation" : "settings").arg(int(qApp->devicePixelRatio() * 100));
+        // At 100 % the same states as tst_pictures'.
+        const QString name = QStringLiteral("main-%1").arg(equationPanel ? "equation" : "settings") +
+                             (qApp->devicePixelRatio() == 1 ? QString() : QStringLiteral("-200"));
         const QString differs = golden::mismatch(main->grab().toImage(), name);
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
     }
@@ -160,7 +164,31 @@ private slots:
         else
             QVERIFY2(boldStem == regularStem, qPrintable(stems));
     }
+
+    // Twice the pixels at 200 %, lines two pixels wide, the same on screen, on the clipboard and in a file.
+    void pictureAtThisScale()
+    {
+        ScriptedDialogs dialogs;
+        QTemporaryDir dir;
+        dialogs.saveNames = {dir.filePath("scaled.bmp")};
+        windows().frmMain()->show();
+        DRIVE("click CmdGrid; menu mnuCur01; click CmdCopy; click CmdSave");
+        const int dpr = int(qApp->devicePixelRatio());
+        const auto pixels = [](QImage image) {
+            image.setDevicePixelRatio(1);
+            return image.convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage picture = pixels(windows().frmCurve()->PicCurve->Image());
+        QCOMPARE(picture.size(), QSize(613, 453) * dpr);
+        // Row 3400 twips is pixel row 226 at 100 %, device rows 453 and 454 at 200 %: the axis.
+        for (int y = 3400 * dpr / 15; y < 3400 * dpr / 15 + dpr; ++y)
+            QCOMPARE(picture.pixel(24, y), qRgb(100, 100, 100));
+        QCOMPARE(picture.pixel(24, 3400 * dpr / 15 + dpr), qRgb(255, 255, 255));
+        QCOMPARE(pixels(windows().frmCurve()->PicCurve->grab().toImage()), picture);
+        QCOMPARE(pixels(QGuiApplication::clipboard()->image()), picture);
+        QCOMPARE(pixels(QImage(dir.filePath("scaled.bmp"))), picture);
+    }
 };
 
-QTEST_MAIN(TstFonts)
-#include "tst_fonts.moc"
+QTEST_MAIN(TstScale)
+#include "tst_scale.moc"
