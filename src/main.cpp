@@ -76,6 +76,6 @@ int main(int argc, char *argv[])
     app.setFont(zelta::defaultWindowFont());
     zelta::windows().quit = [] { QCoreApplication::quit(); };
     // The splash comes first; loading it loads the main and curve windows, hidden.
-    zelta::windows().frmSplash()->showInFront();
+    zelta::windows().startUp();
     return app.exec();
 }

@@ -101,6 +101,9 @@ FrmCurve::FrmCurve()
 
 void FrmCurve::showInFront()
 {
+    // Raising and activating a window already in front would only repaint it.
+    if (isVisible() && isActiveWindow())
+        return;
     show();
     raise();
     activateWindow();
