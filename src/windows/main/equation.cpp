@@ -123,7 +123,7 @@ void FrmMain::cmdSketch_Click()
     windows().frmCurve()->showInFront();
     // The label is measured in this window's font and printed in the surface's.
     sketchCurve(*windows().frmCurve()->PicCurve, state, plot, TxtEquation->text(), font(), programRandom());
-    windows().frmCurve()->PicCurve->noteCurve(QStringLiteral("y=") + TxtEquation->text());
+    windows().frmCurve()->curveDrawn(QStringLiteral("y=") + TxtEquation->text());
 }
 
 } // namespace zelta

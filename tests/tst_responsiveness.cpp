@@ -1,7 +1,8 @@
-// Start-up as the program runs it: the splash's first paint comes before the main and curve
-// windows are made, and no input reaches the splash before they are. Also: Sketch and the
-// presets leave a curve window that is already in front alone.
+// The program answers at once: the splash's first paint comes before the main and curve windows
+// are made, and no input reaches the splash before they are; a new curve reaches the screen
+// before anything else repaints, and the curve window in front is not raised again.
 #include "drive.h"
+#include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
@@ -31,7 +32,7 @@ private:
     QEvent::Type m_type;
 };
 
-class TstStartup : public QObject {
+class TstResponsiveness : public QObject {
     Q_OBJECT
 
 private slots:
@@ -107,17 +108,42 @@ private slots:
         }
         for (QAction *preset : {main->mnuCurve06, static_cast<QAction *>(nullptr)}) {
             EventCounter raised(curve, QEvent::ZOrderChange);
+            EventCounter painted(curve->PicCurve, QEvent::Paint);
+            const bool onScreen = curve->isVisible();
             if (preset)
                 preset->trigger();
             else
                 drive::click(main->cmdSketch);
             QCOMPARE(raised.count, raises);
+            // On screen already, it is painted before the handler returns, not when the event loop
+            // comes round; a window just shown is painted when it is first exposed.
+            if (onScreen)
+                QVERIFY(painted.count > 0);
             QVERIFY(QTest::qWaitForWindowActive(curve));
             // The second time round the window is in front, as the first left it.
             raises = 0;
         }
     }
+
+    // The surface shows no focus: activating and deactivating the curve window repaints none of it.
+    void activationRepaintsNoSurface()
+    {
+        FrmMain *main = windows().frmMain();
+        FrmCurve *curve = windows().frmCurve();
+        main->show();
+        main->mnuCur01->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(curve));
+        QVERIFY(curve->PicCurve->hasFocus());
+        EventCounter painted(curve->PicCurve, QEvent::Paint);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        curve->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(curve));
+        QVERIFY(curve->PicCurve->hasFocus());
+        QTest::qWait(50);
+        QCOMPARE(painted.count, 0);
+    }
 };
 
-QTEST_MAIN(TstStartup)
-#include "tst_startup.moc"
+QTEST_MAIN(TstResponsiveness)
+#include "tst_responsiveness.moc"
