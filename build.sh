@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs what is missing on Debian 12, builds, then starts the program or runs the tests:
-#   ./build.sh run | test | sanitize | package | bench
+#   ./build.sh run | test | sanitize | package | bench [--program PATH]
 set -eu
 cd "$(dirname "$0")"
 
@@ -8,6 +8,8 @@ cd "$(dirname "$0")"
 BUILD_PACKAGES="g++ make cmake qt6-base-dev fonts-liberation2 fonts-wine"
 TEST_PACKAGES="xvfb xauth xclip imagemagick xdotool desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core"
 PACKAGE_PACKAGES="lintian dpkg-dev file"
+# The whole program timed from outside under X, beside bare Qt programs.
+BENCH_PACKAGES="xvfb xauth xdotool libx11-dev libxdamage-dev libxtst-dev"
 
 install_missing() {
     missing=""
@@ -27,7 +29,9 @@ build() {
     cmake --build "$dir" -j"$(nproc)"
 }
 
-case "${1:-run}" in
+command=${1:-run}
+if [ $# -gt 0 ]; then shift; fi
+case "$command" in
 run)
     install_missing $BUILD_PACKAGES
     build build -DBUILD_TESTING=OFF
@@ -60,10 +64,11 @@ package)
     done
     ;;
 bench)
-    install_missing $BUILD_PACKAGES
+    install_missing $BUILD_PACKAGES $BENCH_PACKAGES
     build build -DBUILD_TESTING=OFF
     cmake --build build --target zeltabench
-    exec ./build/zeltabench
+    # -noreset: the server must outlive each measured program, its only client.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./build/zeltabench "$@"
     ;;
 *)
     echo "usage: $0 [run|test|sanitize|package|bench]" >&2

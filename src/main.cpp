@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
     // Message and input boxes use the windows' face too.
     app.setFont(zelta::windowFont());
     zelta::windows().quit = [] { QCoreApplication::quit(); };
-    // The splash comes first; loading it loads the main and curve windows, hidden.
-    zelta::windows().frmSplash()->showInFront();
+    // The splash comes first; the main and curve windows are loaded, hidden, right after its first paint.
+    zelta::windows().startUp();
     return app.exec();
 }

@@ -13,7 +13,7 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<int>("colours"); // at most; 0: full colour
-        QTest::newRow("splash") << "splash.png" << QSize(640, 480) << QByteArray("png") << 256;
+        QTest::newRow("splash") << "splash.png" << QSize(492, 283) << QByteArray("png") << 256;
         QTest::newRow("logo") << "logo.jpg" << QSize(154, 180) << QByteArray("jpeg") << 0;
         QTest::newRow("help icon 32") << "help32.png" << QSize(32, 32) << QByteArray("png") << 16;
         QTest::newRow("help icon 16") << "help16.png" << QSize(16, 16) << QByteArray("png") << 16;

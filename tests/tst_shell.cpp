@@ -9,17 +9,30 @@
 #include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
 
-#include <QAccessible>
 #include <QtTest>
 #include <QtWidgets>
 
 using namespace zelta;
 
-static QString spoken(QObject *o, QAccessible::Text t = QAccessible::Name)
-{
-    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(o);
-    return a ? a->text(t) : QString();
-}
+
+// Counts one kind of event reaching an object, and notes whether the main window was loaded at the first.
+class EventCounter : public QObject {
+public:
+    EventCounter(QObject *target, QEvent::Type type) : m_type(type) { target->installEventFilter(this); }
+    int count = 0;
+    bool mainLoadedAtFirst = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type && count++ == 0)
+            mainLoadedAtFirst = windows().mainLoaded();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+};
 
 class TstShell : public QObject {
     Q_OBJECT
@@ -45,33 +58,46 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Loading the splash loads the main and curve windows, hidden.
+    // The splash paints first; the main and curve windows are loaded, hidden, before it invites a click.
     void startUp()
     {
-        windows().frmSplash()->showInFront();
+        FrmSplash *splash = windows().startUp();
+        EventCounter paints(splash, QEvent::Paint);
+        QTRY_VERIFY(windows().curveLoaded());
+        QVERIFY(paints.count > 0 && !paints.mainLoadedAtFirst);
         QCOMPARE(loaded(), "main curve splash");
         QVERIFY(!windows().frmMain()->isVisible() && !windows().frmCurve()->isVisible());
+        QTRY_VERIFY(splash->LblLoading->isVisible());
     }
 
     void dismissed_data()
     {
         QTest::addColumn<QString>("step");
         QTest::addColumn<bool>("dismisses");
-        QTest::newRow("click") << "click frmSplash" << true;
-        QTest::newRow("Enter") << "key frmSplash Return" << true;
-        QTest::newRow("Escape") << "key frmSplash Escape" << true;
-        QTest::newRow("a letter") << "key frmSplash Q" << true;
-        QTest::newRow("Shift alone") << "key frmSplash Shift" << false;
-        QTest::newRow("an arrow") << "key frmSplash Left" << false;
-        QTest::newRow("closed by its frame") << "close frmSplash" << true;
+        QTest::addColumn<bool>("early"); // before the splash's first paint
+        QTest::newRow("click") << "click frmSplash" << true << false;
+        QTest::newRow("Enter") << "key frmSplash Return" << true << false;
+        QTest::newRow("Escape") << "key frmSplash Escape" << true << false;
+        QTest::newRow("a letter") << "key frmSplash Q" << true << false;
+        QTest::newRow("Shift alone") << "key frmSplash Shift" << false << false;
+        QTest::newRow("an arrow") << "key frmSplash Left" << false << false;
+        QTest::newRow("closed by its frame") << "close frmSplash" << true << false;
+        QTest::newRow("click, early") << "click frmSplash" << true << true;
+        QTest::newRow("a letter, early") << "key frmSplash A" << true << true;
+        QTest::newRow("Shift, early") << "key frmSplash Shift" << false << true;
     }
-    // A click, a typed character or the window manager's close shows the main window and unloads the splash.
+    // A click, a typed character or the window manager's close shows the main window and unloads the
+    // splash; input that comes before its first paint finds the other windows loaded first.
     void dismissed()
     {
         QFETCH(QString, step);
         QFETCH(bool, dismisses);
-        windows().frmSplash()->showInFront();
-        QVERIFY(QTest::qWaitForWindowActive(windows().frmSplash()));
+        QFETCH(bool, early);
+        if (early)
+            windows().startUp();
+        else
+            windows().frmSplash()->showInFront();
+        QVERIFY(early || QTest::qWaitForWindowActive(windows().frmSplash()));
         DRIVE(step);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(loaded(), dismisses ? "main curve" : "main curve splash");
@@ -90,6 +116,56 @@ private slots:
         QCOMPARE(windows().frmSplash(), splash.data());
         QCOMPARE(splash->LblLoading->text(), "seen");
         QVERIFY(windows().frmMain()->FrameEquation->isVisible());
+    }
+
+    void curveWindowInFront_data()
+    {
+        QTest::addColumn<QString>("before"); // the curve window: hidden, behind or active
+        QTest::addColumn<int>("raises");
+        QTest::newRow("hidden") << "hidden" << 1;
+        QTest::newRow("behind the main window") << "behind" << 1;
+        QTest::newRow("already active") << "active" << 0;
+    }
+    // Sketch and a preset show the curve window in front; one already there is left alone, and a
+    // visible one shows the new curve before the handler returns.
+    void curveWindowInFront()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, raises);
+        FrmMain *main = windows().frmMain();
+        FrmCurve *curve = windows().frmCurve();
+        main->show();
+        DRIVE("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare");
+        if (before != "hidden")
+            curve->showInFront();
+        QWidget *active = before == "behind" ? static_cast<QWidget *>(main) : curve;
+        active->activateWindow();
+        QVERIFY(before == "hidden" || QTest::qWaitForWindowActive(active));
+        for (const char *step : {"menu mnuCurve06", "click cmdSketch"}) {
+            EventCounter raised(curve, QEvent::ZOrderChange), painted(curve->PicCurve, QEvent::Paint);
+            const bool onScreen = curve->isVisible();
+            DRIVE(step);
+            QCOMPARE(raised.count, raises);
+            QVERIFY(!onScreen || painted.count > 0);
+            QVERIFY(QTest::qWaitForWindowActive(curve));
+            raises = 0; // the second time round it is in front, as the first left it
+        }
+    }
+
+    // The surface shows no focus: activating and deactivating the curve window repaints none of it.
+    void activationRepaintsNoSurface()
+    {
+        windows().frmMain()->show();
+        DRIVE("menu mnuCur01");
+        FrmCurve *curve = windows().frmCurve();
+        QVERIFY(QTest::qWaitForWindowActive(curve));
+        EventCounter painted(curve->PicCurve, QEvent::Paint);
+        windows().frmMain()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows().frmMain()));
+        curve->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(curve) && curve->PicCurve->hasFocus());
+        QTest::qWait(50);
+        QCOMPARE(painted.count, 0);
     }
 
     // The About splash closed by its frame only goes; the main window and its curve stay.

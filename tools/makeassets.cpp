@@ -1,8 +1,8 @@
 // Makes the program's pictures, the same bytes every run:
 // - the window icon, a red curve over a grey grid, and the help window's icon, a question mark on a
 //   blue page, each in 16 colours at 16 and 32 pixels;
-// - the splash window's sky with clouds, 640 x 480 with a palette of 256 colours, and its logo, sine,
-//   cosine and tangent on blue squared paper, a JPEG of 154 x 180;
+// - the splash window's sky with clouds in 256 colours of its own, cut to the 492 x 283 pixels the
+//   window shows of it, and its logo, sine, cosine and tangent on blue squared paper, a JPEG of 154 x 180;
 // - the desktop's larger icons in full colour at 48, 128 and 256 pixels and as SVG.
 //   zeltamakeassets <assets folder> <data/icons folder>
 #include <QDir>
@@ -12,9 +12,14 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -72,8 +77,109 @@ QImage helpIcon(int size)
 // Uniform in [0, 1) from the engine's bits, the same on every library.
 double uniform(std::mt19937 &engine) { return (engine() >> 8) / 16777216.0; }
 
+// One colour of the picture and how many pixels have it.
+struct Tally {
+    QRgb colour;
+    long pixels;
+};
+
+int channel(QRgb c, int k) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); }
+
+// A palette of at most 256 colours fitted to the picture by median cut: the box of colours that
+// spans most is halved at its median until there are enough boxes; each gives its mean colour.
+QList<QRgb> fittedPalette(const QImage &picture)
+{
+    std::map<QRgb, long> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y) | 0xff000000u];
+    std::vector<Tally> tallies;
+    for (const auto &[colour, pixels] : counts)
+        tallies.push_back({colour, pixels});
+    using Box = std::pair<std::size_t, std::size_t>; // a range of tallies
+    const auto spread = [&tallies](const Box &b, int k) {
+        int lo = 255, hi = 0;
+        for (std::size_t i = b.first; i < b.second; ++i) {
+            lo = std::min(lo, channel(tallies[i].colour, k));
+            hi = std::max(hi, channel(tallies[i].colour, k));
+        }
+        return hi - lo;
+    };
+    std::vector<Box> boxes{{0, tallies.size()}};
+    while (boxes.size() < 256) {
+        std::size_t widest = 0;
+        int widestSpread = 0, widestChannel = 0;
+        for (std::size_t b = 0; b < boxes.size(); ++b)
+            for (int k = 0; k < 3; ++k)
+                if (const int s = spread(boxes[b], k); s > widestSpread) {
+                    widest = b;
+                    widestSpread = s;
+                    widestChannel = k;
+                }
+        if (widestSpread == 0)
+            break;
+        const auto [first, last] = boxes[widest];
+        const int k = widestChannel;
+        std::sort(tallies.begin() + first, tallies.begin() + last, [k](const Tally &a, const Tally &b) {
+            return channel(a.colour, k) != channel(b.colour, k) ? channel(a.colour, k) < channel(b.colour, k)
+                                                                : a.colour < b.colour;
+        });
+        long total = 0, half = 0;
+        for (std::size_t i = first; i < last; ++i)
+            total += tallies[i].pixels;
+        std::size_t cut = first;
+        while (cut < last - 1 && (half += tallies[cut].pixels) * 2 < total)
+            ++cut;
+        cut = std::clamp(cut + 1, first + 1, last - 1);
+        boxes[widest] = {first, cut};
+        boxes.push_back({cut, last});
+    }
+    QList<QRgb> palette;
+    for (const auto &[first, last] : boxes) {
+        std::array<long, 3> sum{};
+        long pixels = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            for (int k = 0; k < 3; ++k)
+                sum[static_cast<std::size_t>(k)] += channel(tallies[i].colour, k) * tallies[i].pixels;
+            pixels += tallies[i].pixels;
+        }
+        const auto mean = [&](int k) { return static_cast<int>((sum[static_cast<std::size_t>(k)] + pixels / 2) / pixels); };
+        palette << qRgb(mean(0), mean(1), mean(2));
+    }
+    return palette;
+}
+
+// Every pixel in its nearest palette colour, without dithering: no speckle in the smooth sky.
+QImage toPalette(const QImage &picture, const QList<QRgb> &palette)
+{
+    QImage indexed(picture.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(palette);
+    std::map<QRgb, uchar> nearest;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb c = picture.pixel(x, y);
+            auto found = nearest.find(c);
+            if (found == nearest.end()) {
+                int best = 0, bestDistance = INT_MAX;
+                for (int i = 0; i < palette.size(); ++i) {
+                    int d = 0;
+                    for (int k = 0; k < 3; ++k)
+                        d += (channel(c, k) - channel(palette[i], k)) * (channel(c, k) - channel(palette[i], k));
+                    if (d < bestDistance) {
+                        best = i;
+                        bestDistance = d;
+                    }
+                }
+                found = nearest.emplace(c, static_cast<uchar>(best)).first;
+            }
+            indexed.scanLine(y)[x] = found->second;
+        }
+    return indexed;
+}
+
 QImage splashSky()
 {
+    // Drawn whole, so the part the window shows looks as it always did.
     QImage sky(640, 480, QImage::Format_RGB32);
     QPainter p(&sky);
     QLinearGradient blue(0, 0, 0, 480);
@@ -98,7 +204,9 @@ QImage splashSky()
         }
     }
     p.end();
-    return sky.convertToFormat(QImage::Format_Indexed8);
+    // The window shows the top-left 492 x 283 pixels (7380 x 4245 twips).
+    const QImage shown = sky.copy(0, 0, 492, 283);
+    return toPalette(shown, fittedPalette(shown));
 }
 
 QImage logo()

@@ -2,6 +2,7 @@
 
 #include "platform/numbers.h"
 #include "platform/twips.h"
+#include "platform/vectorstate.h"
 
 #include <QFontMetricsF>
 
@@ -34,6 +35,7 @@ void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSetti
         return;
     const int terms = std::clamp<int>(state.TermIndex, 0, EquationState::Slots);
     double *sums = state.CurveValues.data();
+    clearVectorState();
     // Term by term over the columns keeps each column's order of addition and reads the table in order.
     for (int t = 0; t < terms; ++t) {
         const double *row = state.row(t);

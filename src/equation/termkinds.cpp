@@ -1,5 +1,6 @@
 #include "equation/termkinds.h"
 
+#include "equation/terms.h"
 #include "platform/numbers.h"
 
 #include <cmath>
@@ -15,24 +16,50 @@ const FactorEntry Scale{" Enter the value of a.Only integers (between 1 and 10) 
 const FactorEntry Base{" Enter the value of a.Only integers (between 1 and 20) are acceptable.", 1, 20,
                        "Please enter a valid value.", " Please enter a valid value."};
 
+// coefficient x f(x), before the sign; a is the factor.
+using TermValue = double (*)(double c, double x, double a);
+
+// One loop per kind, with its function inlined.
+template <TermValue value, int skipColumn = -1>
+bool store(EquationState &state, const PlotSettings &settings, double a)
+{
+    const auto f = [a](double c, double x) { return value(c, x, a); };
+    return addTermValues(state, settings, f, skipColumn < 0 ? std::nullopt : std::optional<int>(skipColumn));
+}
+
+double xSquare(double c, double x, double) { return c * std::pow(x, 2); }
+double xCube(double c, double x, double) { return c * std::pow(x, 3); }
+double xFive(double c, double x, double) { return c * x; }
+// Computed as a division, not as a product with 1/x.
+double xFour(double c, double x, double) { return c / x; }
+double xPowerA(double c, double x, double a) { return c * std::pow(x, a); }
+double sinX(double c, double x, double) { return c * std::sin(x); }
+double cosX(double c, double x, double) { return c * std::cos(x); }
+double tanX(double c, double x, double) { return c * std::tan(x); }
+double logX(double c, double x, double) { return c * std::log(x); }
+double aPowerX(double c, double x, double a) { return c * std::pow(a, x); }
+double sinAX(double c, double x, double a) { return c * std::sin(a * x); }
+double cosAX(double c, double x, double a) { return c * std::cos(a * x); }
+double tanAX(double c, double x, double a) { return c * std::tan(a * x); }
+
 } // namespace
 
 // clang-format off
 const std::array<TermKind, 13> TermKinds{{
-    {TermId::XSquare, "CmdXSquare", "x^2", "", [](double c, double x, double) { return c * std::pow(x, 2); }, nullptr, false, {}, false},
-    {TermId::XCube, "CmdXCube", "x^3", "", [](double c, double x, double) { return c * std::pow(x, 3); }, nullptr, true, {}, false},
-    {TermId::XFive, "CmdXFive", "x", "", [](double c, double x, double) { return c * x; }, nullptr, false, {}, false},
-    // Computed as a division, not as a product with 1/x; x = 0 is left out.
-    {TermId::XFour, "CmdXFour", "(1/x)", "", [](double c, double x, double) { return c / x; }, nullptr, false, 4600, false},
-    {TermId::XY, "CmdXY", "x^", "", [](double c, double x, double a) { return c * std::pow(x, a); }, &Exponent, true, {}, false},
-    {TermId::Sin, "Cmdsin", "sin x", "", [](double c, double x, double) { return c * std::sin(x); }, nullptr, true, {}, false},
-    {TermId::Cos, "Cmdcos", "cos x", "", [](double c, double x, double) { return c * std::cos(x); }, nullptr, true, {}, false},
-    {TermId::Tan, "Cmdtan", "tan x", "", [](double c, double x, double) { return c * std::tan(x); }, nullptr, true, {}, false},
-    {TermId::Log, "Cmdlog", "log x", "", [](double c, double x, double) { return c * std::log(x); }, nullptr, true, {}, true},
-    {TermId::AX, "CmdAX", "(", "^x)", [](double c, double x, double a) { return c * std::pow(a, x); }, &Base, true, {}, false},
-    {TermId::SinAX, "cmdSinAX", "sin", "x", [](double c, double x, double a) { return c * std::sin(a * x); }, &Scale, true, {}, false},
-    {TermId::CosAX, "cmdCosAX", "cos", "x", [](double c, double x, double a) { return c * std::cos(a * x); }, &Scale, true, {}, false},
-    {TermId::TanAX, "cmdTanAX", "tan", "x", [](double c, double x, double a) { return c * std::tan(a * x); }, &Scale, true, {}, false},
+    {TermId::XSquare, "CmdXSquare", "x^2", "", store<xSquare>, nullptr, false, false},
+    {TermId::XCube, "CmdXCube", "x^3", "", store<xCube>, nullptr, true, false},
+    {TermId::XFive, "CmdXFive", "x", "", store<xFive>, nullptr, false, false},
+    // x = 0 is left out.
+    {TermId::XFour, "CmdXFour", "(1/x)", "", store<xFour, 4600>, nullptr, false, false},
+    {TermId::XY, "CmdXY", "x^", "", store<xPowerA>, &Exponent, true, false},
+    {TermId::Sin, "Cmdsin", "sin x", "", store<sinX>, nullptr, true, false},
+    {TermId::Cos, "Cmdcos", "cos x", "", store<cosX>, nullptr, true, false},
+    {TermId::Tan, "Cmdtan", "tan x", "", store<tanX>, nullptr, true, false},
+    {TermId::Log, "Cmdlog", "log x", "", store<logX>, nullptr, true, true},
+    {TermId::AX, "CmdAX", "(", "^x)", store<aPowerX>, &Base, true, false},
+    {TermId::SinAX, "cmdSinAX", "sin", "x", store<sinAX>, &Scale, true, false},
+    {TermId::CosAX, "cmdCosAX", "cos", "x", store<cosAX>, &Scale, true, false},
+    {TermId::TanAX, "cmdTanAX", "tan", "x", store<tanAX>, &Scale, true, false},
 }};
 // clang-format on
 

@@ -2,11 +2,12 @@
 // its value at a column, and the factor a it asks for, if any.
 #pragma once
 
+#include "equation/state.h"
 #include "platform/dialogs.h"
+#include "plot/geometry.h"
 
 #include <QString>
 #include <array>
-#include <optional>
 
 namespace zelta {
 
@@ -26,11 +27,11 @@ struct TermKind {
     // The text appended; a term with a factor appends text, the factor in the general form, then suffix.
     const char *text;
     const char *suffix;
-    // coefficient x f(x), before the sign; a is the factor (0 when none is asked).
-    double (*value)(double coefficient, double x, double a);
+    // Stores coefficient x f(x) x sign for the domain in the next slot (a is the factor, 0 when
+    // none is asked); false, and nothing changed, when a value cannot be computed.
+    bool (*store)(EquationState &state, const PlotSettings &settings, double a);
     const FactorEntry *factor;
     bool blankInstruction; // the instruction afterwards ends with a blank
-    std::optional<int> skipColumn;
     bool positiveOnly; // narrows the domain to x > 0 for this and every later term
 };
 

@@ -1,33 +1,38 @@
 #include "equation/terms.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 namespace zelta {
 
-bool addTermValues(EquationState &state, const PlotSettings &settings, const TermFunction &f,
-                   std::optional<int> skipColumn)
-{
-    if (state.full() || state.TermIndex < 0)
-        return false;
-    const int slot = state.TermIndex;
-    const int first = std::max<int>(settings.FirstColumn, 0);
-    const int last = std::min<int>(settings.LastColumn, EquationState::Columns - 1);
-    const double coefficient = state.TermCoefficients[static_cast<std::size_t>(slot)];
-    const double sign = state.TermSign;
+namespace {
+// The cells of the row being written, as they were; one term is written at a time.
+std::array<double, EquationState::Columns> savedCells;
+} // namespace
 
-    // Computed into a scratch row first, so a failing term leaves the table alone.
-    double *row = state.row(slot);
-    std::vector<double> scratch(row, row + EquationState::Columns);
-    for (int c = first; c <= last; ++c) {
-        if (skipColumn && c == *skipColumn)
-            continue;
-        const double v = f(coefficient, xOfColumn(c, settings.UnitTwips));
-        if (std::isnan(v))
-            return false;
-        scratch[static_cast<std::size_t>(c)] = v * sign;
+TermRow openTermRow(EquationState &state, const PlotSettings &settings)
+{
+    TermRow row;
+    if (state.full() || state.TermIndex < 0)
+        return row;
+    const int slot = state.TermIndex;
+    row.cells = state.row(slot);
+    row.first = std::max<int>(settings.FirstColumn, 0);
+    row.last = std::min<int>(settings.LastColumn, EquationState::Columns - 1);
+    row.coefficient = state.TermCoefficients[static_cast<std::size_t>(slot)];
+    row.sign = state.TermSign;
+    if (row.first <= row.last)
+        std::copy(row.cells + row.first, row.cells + row.last + 1, savedCells.begin() + row.first);
+    return row;
+}
+
+bool closeTermRow(EquationState &state, const TermRow &row, bool computed)
+{
+    if (!computed) {
+        if (row.first <= row.last)
+                std::copy(savedCells.begin() + row.first, savedCells.begin() + row.last + 1, row.cells + row.first);
+        return false;
     }
-    std::copy(scratch.begin(), scratch.end(), row);
     ++state.TermIndex;
     return true;
 }

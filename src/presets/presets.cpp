@@ -1,6 +1,7 @@
 #include "presets/presets.h"
 
 #include "equation/sketch.h"
+#include "platform/vectorstate.h"
 #include "plot/geometry.h"
 
 #include <cmath>
@@ -23,6 +24,7 @@ const std::array<Preset, 9> Presets{{
 
 void plotPreset(PlotSurface &surface, const Preset &preset, std::int16_t unitTwips)
 {
+    clearVectorState();
     for (int c = preset.firstColumn; c <= preset.lastColumn; ++c) {
         if (c == preset.skipColumn)
             continue;

@@ -47,6 +47,16 @@ FrmCurve *Windows::frmCurve() { return loaded(m_curve); }
 FrmSplash *Windows::frmSplash() { return loaded(m_splash); }
 FrmHelp *Windows::frmHelp() { return loaded(m_help); }
 
+FrmSplash *Windows::startUp()
+{
+    if (!m_splash) {
+        m_splash = new FrmSplash;
+        m_splash->Form_Load(FrmSplash::WindowsLoad::AfterFirstPaint);
+    }
+    m_splash->showInFront();
+    return m_splash;
+}
+
 void Windows::unloadCurve()
 {
     if (!m_curve)

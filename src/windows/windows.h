@@ -17,6 +17,8 @@ public:
     FrmMain *frmMain();
     FrmCurve *frmCurve();
     FrmSplash *frmSplash();
+    // The splash of start-up: shown in front before the main and curve windows are made.
+    FrmSplash *startUp();
     FrmHelp *frmHelp();
     bool mainLoaded() const { return !m_main.isNull(); }
     bool curveLoaded() const { return !m_curve.isNull(); }

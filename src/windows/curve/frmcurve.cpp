@@ -85,6 +85,7 @@ FrmCurve::FrmCurve()
 
     // Designed tab order: the surface, Reset, the scale label, Save, Copy.
     PicCurve->setFocusPolicy(Qt::StrongFocus);
+    PicCurve->installEventFilter(this);
     setTabOrder(PicCurve, Cmd);
     setTabOrder(Cmd, CmdSave);
     setTabOrder(CmdSave, CmdCopy);
@@ -103,9 +104,18 @@ FrmCurve::FrmCurve()
 
 void FrmCurve::showInFront()
 {
+    // Raising and activating a window already in front would only repaint it.
+    if (isVisible() && isActiveWindow())
+        return;
     show();
     raise();
     activateWindow();
+}
+
+void FrmCurve::curveDrawn(const QString &label)
+{
+    PicCurve->noteCurve(label);
+    PicCurve->repaint();
 }
 
 void FrmCurve::Form_Load() { PicCurve->Cls(); }
@@ -192,6 +202,15 @@ void FrmCurve::Cmd_Click()
 }
 
 void FrmCurve::Form_Unload() { resetMainWindow(); }
+
+bool FrmCurve::eventFilter(QObject *watched, QEvent *event)
+{
+    // The surface shows no mark of the focus: Qt would repaint all of it each time this window
+    // is activated or deactivated, as every Sketch from the main window does.
+    if (watched == PicCurve && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
 
 void FrmCurve::closeEvent(QCloseEvent *event)
 {

@@ -25,6 +25,9 @@ public:
 
     // Shows the window, modeless, in front of the main window.
     void showInFront();
+    // After a curve is drawn: its label is kept for screen readers, and the surface reaches the
+    // screen at once, not after the repaints that this window's activation brings.
+    void curveDrawn(const QString &label);
 
     ImageSurface *PicCurve;
     QPushButton *CmdCopy, *CmdSave, *Cmd;
@@ -32,6 +35,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The main window's controls as a reset leaves them (reset steps 3 and 4).

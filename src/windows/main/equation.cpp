@@ -3,7 +3,6 @@
 
 #include "equation/sketch.h"
 #include "equation/termkinds.h"
-#include "equation/terms.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
@@ -105,8 +104,7 @@ void FrmMain::termClick(TermId id)
         // log x keeps x = 0 and negative x out, for this term and the rest of the equation.
         if (kind.positiveOnly && plot.FirstColumn < OriginColumn + 1)
             plot.FirstColumn = OriginColumn + 1;
-        const auto value = [&kind, a](double c, double x) { return kind.value(c, x, a); };
-        if (addTermValues(state, plot, value, kind.skipColumn))
+        if (kind.store(state, plot, a))
             break;
         // Only a factor can fail a term (a negative x to a fractional power): ask again.
         if (!kind.factor || state.full())
@@ -133,7 +131,7 @@ void FrmMain::cmdSketch_Click()
     windows().frmCurve()->showInFront();
     // The label is measured in this window's font and printed in the surface's.
     sketchCurve(*windows().frmCurve()->PicCurve, state, plot, TxtEquation->text(), font(), programRandom());
-    windows().frmCurve()->PicCurve->noteCurve(QStringLiteral("y=") + TxtEquation->text());
+    windows().frmCurve()->curveDrawn(QStringLiteral("y=") + TxtEquation->text());
 }
 
 } // namespace zelta

@@ -300,7 +300,7 @@ void FrmMain::presetClick(int index)
         Grid();
     const Preset &preset = Presets[static_cast<std::size_t>(index)];
     drawPreset(*windows().frmCurve()->PicCurve, state, plot.UnitTwips, preset, font(), programRandom());
-    windows().frmCurve()->PicCurve->noteCurve(QString::fromLatin1(preset.label).trimmed());
+    windows().frmCurve()->curveDrawn(QString::fromLatin1(preset.label).trimmed());
 }
 
 void FrmMain::mnuExit_Click()

@@ -98,7 +98,7 @@ FrmSplash::FrmSplash()
     centreOnScreen(this);
 }
 
-void FrmSplash::Form_Load()
+void FrmSplash::Form_Load(WindowsLoad when)
 {
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                             .arg(ZELTAPLOT_VERSION_MAJOR)
@@ -108,9 +108,22 @@ void FrmSplash::Form_Load()
     // Both are sized to their captions.
     lblVersion->adjustSize();
     lblProductName->adjustSize();
+    if (when == WindowsLoad::AfterFirstPaint) {
+        // Nothing invites a click before a click can be answered.
+        m_windowsPending = true;
+        LblLoading->hide();
+        return;
+    }
+    loadWindows();
+}
+
+void FrmSplash::loadWindows()
+{
+    m_windowsPending = false;
     windows().frmMain();
     windows().frmCurve();
     LblLoading->setText(QStringLiteral(" Click to continue"));
+    LblLoading->show();
     // The window has no caption to be announced by: it is named and described for a screen reader.
     setAccessibleName(lblProductName->text() + u' ' + lblCompanyProduct->text());
     setAccessibleDescription(QStringLiteral("%1. %2 Click or press a key to continue.")
@@ -124,10 +137,33 @@ void FrmSplash::showInFront()
     activateWindow();
 }
 
+bool FrmSplash::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Close:
+        if (m_windowsPending)
+            loadWindows();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
 void FrmSplash::paintEvent(QPaintEvent *)
 {
     // Unscaled from the top-left corner: the window shows the picture's top-left part.
     QPainter(this).drawPixmap(0, 0, m_background);
+    // Queued, so the picture reaches the screen first.
+    if (m_windowsPending)
+        QMetaObject::invokeMethod(
+            this, [this] { if (m_windowsPending) loadWindows(); }, Qt::QueuedConnection);
 }
 
 void FrmSplash::mouseReleaseEvent(QMouseEvent *event)

@@ -14,7 +14,10 @@ class FrmSplash : public QWidget {
 public:
     FrmSplash();
 
-    void Form_Load();
+    // At start-up the main and curve windows are made right after the first paint, so the
+    // splash shows sooner; any input that comes first waits for them.
+    enum class WindowsLoad { Now, AfterFirstPaint };
+    void Form_Load(WindowsLoad when = WindowsLoad::Now);
     void Form_Click() { dismiss(); }
     void Form_KeyPress() { dismiss(); }
     // Shows the window in front, centred (start-up and About).
@@ -24,16 +27,20 @@ public:
         *lblCompanyProduct, *LblRequire;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Load steps 3 to 5: the main and curve windows, then the invitation to click.
+    void loadWindows();
     // Shows the main window and unloads this one.
     void dismiss();
 
     QPixmap m_background;
+    bool m_windowsPending = false;
 };
 
 } // namespace zelta
