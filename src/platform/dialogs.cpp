@@ -22,6 +22,13 @@ DialogService *current = nullptr;
 
 QWidget *dialogParent() { return QApplication::activeWindow(); }
 
+// "png" of "PNG picture (*.png)".
+QString suffixOf(const QString &filter)
+{
+    const qsizetype start = filter.lastIndexOf(QLatin1String("(*.")) + 3;
+    return filter.mid(start, filter.lastIndexOf(u')') - start);
+}
+
 // The save dialog of every picture: a replaced file confirmed, opening where the last one went.
 class PictureFileDialog : public QFileDialog {
 public:
@@ -32,6 +39,11 @@ public:
         setOption(QFileDialog::DontConfirmOverwrite, false);
         if (!lastFolder().isEmpty())
             setDirectory(lastFolder());
+    }
+    void setFilters(const QStringList &filters)
+    {
+        setNameFilters(filters);
+        setDefaultSuffix(suffixOf(filters.value(0)));
     }
     // The chosen name, or the empty one when cancelled.
     QString run()
@@ -56,6 +68,8 @@ protected:
                                   .arg(edit->text()));
             return;
         }
+        // The suffix of the type chosen last, however it was chosen, for a name typed without one.
+        setDefaultSuffix(suffixOf(selectedNameFilter()));
         QFileDialog::accept();
     }
 
@@ -68,12 +82,6 @@ private:
     }
 };
 
-// "png" of "PNG picture (*.png)".
-QString suffixOf(const QString &filter)
-{
-    const qsizetype start = filter.lastIndexOf(QLatin1String("(*.")) + 3;
-    return filter.mid(start, filter.lastIndexOf(u')') - start);
-}
 } // namespace
 
 DialogService::PictureName DialogService::savePictureName(const QStringList &) { return {}; }
@@ -111,18 +119,14 @@ QString QtDialogService::input(const QString &prompt)
 QString QtDialogService::saveBitmapName()
 {
     PictureFileDialog box(dialogParent());
-    box.setDefaultSuffix(QStringLiteral("bmp"));
-    box.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    box.setFilters({QStringLiteral("Bitmaps (*.bmp)")});
     return box.run();
 }
 
 DialogService::PictureName QtDialogService::savePictureName(const QStringList &filters)
 {
     PictureFileDialog box(dialogParent());
-    box.setNameFilters(filters);
-    box.setDefaultSuffix(suffixOf(filters.value(0)));
-    QObject::connect(&box, &QFileDialog::filterSelected, &box,
-                     [&box](const QString &filter) { box.setDefaultSuffix(suffixOf(filter)); });
+    box.setFilters(filters);
     PictureName chosen{box.run(), static_cast<int>(std::max<qsizetype>(0, filters.indexOf(box.selectedNameFilter())))};
     const QString suffix = QFileInfo(chosen.fileName).suffix().toLower();
     if (suffix != suffixOf(filters.value(chosen.type))) {

@@ -23,7 +23,9 @@ bool saveFile(const QString &fileName, const std::function<bool(QIODevice &, QSt
 {
     QSaveFile file(fileName);
     QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: commit() writes out a buffer without telling when that fails (a full disk),
+    // and would put a cut-off file in place of the earlier one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         reason = file.errorString();
     } else if (write(file, reason)) {
         if (file.commit())

@@ -1,7 +1,5 @@
 #include "plot/canvas.h"
 
-#include "plot/geometry.h"
-
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -17,7 +15,10 @@ DeviceScale::DeviceScale(double scale)
 {
 }
 
-QRectF DeviceScale::surface() const { return QRectF(0, 0, at(SurfaceWidth), at(SurfaceHeight)); }
+QRectF DeviceScale::surface() const
+{
+    return QRectF(0, 0, SurfaceWidth * m_scale / TwipsPerPixel, SurfaceHeight * m_scale / TwipsPerPixel);
+}
 
 QRectF DeviceScale::straightLine(float x1, float y1, float x2, float y2) const
 {
@@ -33,8 +34,9 @@ QRectF DeviceScale::point(float x, float y) const
     // Clipped in floating point: a point far off the surface must not reach a painter's integers.
     const double dx = at(x), dy = at(y);
     const double left = std::max(0.0, dx), top = std::max(0.0, dy);
-    const double right = std::min(at(SurfaceWidth), dx + m_thickness);
-    const double bottom = std::min(at(SurfaceHeight), dy + m_thickness);
+    const QRectF whole = surface();
+    const double right = std::min(whole.right(), dx + m_thickness);
+    const double bottom = std::min(whole.bottom(), dy + m_thickness);
     if (!(left < right && top < bottom))
         return QRectF();
     return QRectF(QPointF(left, top), QPointF(right, bottom));
@@ -72,7 +74,7 @@ void drawSurfaceText(QPainter &painter, const DeviceScale &scale, const SurfaceR
 }
 
 ImageCanvas::ImageCanvas(double scale)
-    : m_scale(scale), m_image(m_scale.surface().size().toSize(), QImage::Format_RGB32)
+    : m_scale(scale), m_image(m_scale.pixels(), QImage::Format_RGB32)
 {
     m_image.fill(Qt::white);
 }
@@ -246,7 +248,7 @@ void replay(const SurfaceRecord &record, QPainter &painter, double scale, Slante
 
 QImage replayedImage(const SurfaceRecord &record, double scale)
 {
-    QImage image(DeviceScale(scale).surface().size().toSize(), QImage::Format_RGB32);
+    QImage image(DeviceScale(scale).pixels(), QImage::Format_RGB32);
     QPainter painter(&image);
     replay(record, painter, scale);
     return image;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/twips.h"
+#include "plot/geometry.h"
 #include "plot/surfacerecord.h"
 
 #include <QImage>
@@ -25,8 +26,10 @@ public:
     // A line's width and a point's side in device pixels.
     int thickness() const { return m_thickness; }
     double at(double twips) const { return twipsToDevice(twips, m_scale); }
-    // The whole surface in device pixels.
+    // The whole surface in device pixels, to the twip.
     QRectF surface() const;
+    // The whole pixels an image of the surface has.
+    QSize pixels() const { return QSize(static_cast<int>(at(SurfaceWidth)), static_cast<int>(at(SurfaceHeight))); }
     // The device rectangle of a line along a row or a column; an empty one for a slanted line.
     QRectF straightLine(float x1, float y1, float x2, float y2) const;
     // The rectangle a point covers, within the surface (empty when off it).

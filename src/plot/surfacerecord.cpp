@@ -7,9 +7,8 @@ void SurfaceRecord::clear()
     // Up to about thirty curves' worth is kept, so the next drawing need not grow it again.
     constexpr std::size_t Kept = 1 << 18;
     if (m_rows.capacity() > Kept || m_ops.capacity() > Kept / 8) {
-        m_ops = {};
-        m_rows = {};
-        m_texts = {};
+        *this = SurfaceRecord();
+        return;
     }
     m_ops.clear();
     m_rows.clear();
