@@ -5,8 +5,8 @@ set -eu
 cd "$(dirname "$0")"
 
 # What each command installs, on top of the build set.
-BUILD_PACKAGES="g++ make cmake qt6-base-dev fonts-liberation2 fonts-wine"
-TEST_PACKAGES="xvfb xauth xclip imagemagick xdotool desktop-file-utils appstream"
+BUILD_PACKAGES="g++ make cmake qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-wine"
+TEST_PACKAGES="xvfb xauth xclip imagemagick libmagickcore-6.q16-6-extra xdotool desktop-file-utils appstream poppler-utils cups printer-driver-cups-pdf"
 PACKAGE_PACKAGES="lintian dpkg-dev file"
 
 install_missing() {

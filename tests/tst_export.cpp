@@ -8,6 +8,7 @@
 #include "plot/imagesurface.h"
 #include "plot/picturefiles.h"
 #include "presets/presets.h"
+#include "pictureprobe.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/windows.h"
@@ -90,39 +91,6 @@ QByteArray exported(const SurfaceRecord &record, Type type)
     if (!writePicture(record, PictureTypes[type], buffer, error))
         qWarning() << error;
     return bytes;
-}
-
-// A PDF rendered by poppler, in grey, at a resolution; optionally a part of it.
-QImage pdfPage(const QString &file, int dpi, QRect part = {})
-{
-    QStringList args{"-gray", "-r", QString::number(dpi), "-singlefile"};
-    if (!part.isNull())
-        args << "-x" << QString::number(part.x()) << "-y" << QString::number(part.y()) << "-W"
-             << QString::number(part.width()) << "-H" << QString::number(part.height());
-    QProcess poppler;
-    poppler.start("pdftoppm", args << file);
-    poppler.waitForFinished(60000);
-    return QImage::fromData(poppler.readAllStandardOutput(), "PGM");
-}
-
-// Centres of the runs of pixels darker than a grey level along a row (or a column) of a picture.
-QList<double> linesAcross(const QImage &picture, int at, bool alongRow, int below)
-{
-    QList<double> centres;
-    const int length = alongRow ? picture.width() : picture.height();
-    for (int i = 0; i < length;) {
-        const auto dark = [&](int j) { return qGray(alongRow ? picture.pixel(j, at) : picture.pixel(at, j)) < below; };
-        if (!dark(i)) {
-            ++i;
-            continue;
-        }
-        int end = i;
-        while (end < length && dark(end))
-            ++end;
-        centres << (i + end - 1) / 2.0;
-        i = end;
-    }
-    return centres;
 }
 
 QString saveFileIn(const QString &folder, const char *name) { return QDir(folder).filePath(QLatin1String(name)); }
