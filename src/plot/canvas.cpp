@@ -11,13 +11,9 @@
 namespace zelta {
 
 DeviceScale::DeviceScale(double scale)
-    : m_scale(scale), m_thickness(std::max(1, static_cast<int>(std::lround(scale))))
+    : m_scale(scale), m_thickness(std::max(1, static_cast<int>(std::lround(scale)))),
+      m_surface(0, 0, SurfaceWidth * scale / TwipsPerPixel, SurfaceHeight * scale / TwipsPerPixel)
 {
-}
-
-QRectF DeviceScale::surface() const
-{
-    return QRectF(0, 0, SurfaceWidth * m_scale / TwipsPerPixel, SurfaceHeight * m_scale / TwipsPerPixel);
 }
 
 QRectF DeviceScale::straightLine(float x1, float y1, float x2, float y2) const
@@ -27,19 +23,6 @@ QRectF DeviceScale::straightLine(float x1, float y1, float x2, float y2) const
         return QRectF();
     return QRectF(std::min(dx1, dx2), std::min(dy1, dy2), std::abs(dx2 - dx1) + m_thickness,
                   std::abs(dy2 - dy1) + m_thickness);
-}
-
-QRectF DeviceScale::point(float x, float y) const
-{
-    // Clipped in floating point: a point far off the surface must not reach a painter's integers.
-    const double dx = at(x), dy = at(y);
-    const double left = std::max(0.0, dx), top = std::max(0.0, dy);
-    const QRectF whole = surface();
-    const double right = std::min(whole.right(), dx + m_thickness);
-    const double bottom = std::min(whole.bottom(), dy + m_thickness);
-    if (!(left < right && top < bottom))
-        return QRectF();
-    return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
 void drawSlantedLine(QPainter &painter, QPointF from, QPointF to, int thickness, QRgb colour)

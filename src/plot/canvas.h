@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <algorithm>
 #include <vector>
 
 class QPainter;
@@ -27,17 +28,28 @@ public:
     int thickness() const { return m_thickness; }
     double at(double twips) const { return twipsToDevice(twips, m_scale); }
     // The whole surface in device pixels, to the twip.
-    QRectF surface() const;
+    QRectF surface() const { return m_surface; }
     // The whole pixels an image of the surface has.
     QSize pixels() const { return QSize(static_cast<int>(at(SurfaceWidth)), static_cast<int>(at(SurfaceHeight))); }
     // The device rectangle of a line along a row or a column; an empty one for a slanted line.
     QRectF straightLine(float x1, float y1, float x2, float y2) const;
-    // The rectangle a point covers, within the surface (empty when off it).
-    QRectF point(float x, float y) const;
+    // The rectangle a point covers, within the surface (empty when off it). Clipped in floating
+    // point: a point far off the surface must not reach a painter's integers.
+    QRectF point(float x, float y) const
+    {
+        const double dx = at(x), dy = at(y);
+        const double left = std::max(0.0, dx), top = std::max(0.0, dy);
+        const double right = std::min(m_surface.right(), dx + m_thickness);
+        const double bottom = std::min(m_surface.bottom(), dy + m_thickness);
+        if (!(left < right && top < bottom))
+            return QRectF();
+        return QRectF(left, top, right - left, bottom - top);
+    }
 
 private:
     double m_scale;
     int m_thickness;
+    QRectF m_surface;
 };
 
 // A slanted line one thickness wide, unsmoothed, between device positions.
