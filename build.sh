@@ -52,6 +52,10 @@ package)
     build build
     cd build && rm -f ./*.deb && cpack -G DEB
     lintian --fail-on error,warning ./*.deb
+    # Printing and SVG come from the libraries the program links, found by shlibdeps.
+    for lib in libqt6printsupport6 libqt6svg6; do
+        dpkg-deb -f ./*.deb Depends | grep -q "$lib" || { echo "the package does not depend on $lib" >&2; exit 1; }
+    done
     ;;
 bench)
     install_missing $BUILD_PACKAGES
