@@ -219,6 +219,14 @@ private slots:
         info.start("pdfinfo", {file.fileName()});
         QVERIFY(info.waitForFinished(30000));
         QVERIFY(info.readAllStandardOutput().contains("Page size:       460 x 340 pts"));
+        // The labels' faces travel with the file (the window's default face has only bitmaps).
+        QProcess fonts;
+        fonts.start("pdffonts", {file.fileName()});
+        QVERIFY(fonts.waitForFinished(30000));
+        const QStringList faces = QString::fromLatin1(fonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        QCOMPARE(faces.size(), 1);
+        for (const QString &face : faces)
+            QVERIFY2(face.section(u' ', -5, -5, QString::SectionSkipEmpty) == "yes", qPrintable(face));
         // At 720 dpi the page is 4600 x 3400 pixels: half a twip each.
         const QImage page = pdfPage(file.fileName(), 720);
         QCOMPARE(page.size(), QSize(4600, 3400));
