@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <csignal>
 #include <pwd.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,6 +72,8 @@ private slots:
                         .toLocal8Bit());
         conf.close();
         files.close();
+        // It ends with this test, however the test ends.
+        m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", conf.fileName(), "-s", files.fileName()});
         QVERIFY(m_cupsd.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket()), 10000);
