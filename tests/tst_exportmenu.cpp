@@ -114,6 +114,33 @@ private slots:
         }
     }
 
+    void fitChoice_data()
+    {
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("ticked") << false << true;
+        QTest::newRow("left as it was") << true << true;
+        QTest::newRow("cleared") << true << false;
+    }
+    // The print dialog carries the fit-to-page choice, as it was last left.
+    void fitChoice()
+    {
+        QFETCH(bool, before);
+        QFETCH(bool, ticked);
+        QTimer::singleShot(300, this, [=] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            auto *fit = box ? box->findChild<QCheckBox *>("fitToPage") : nullptr;
+            if (fit && fit->isChecked() == before)
+                fit->setChecked(ticked);
+            if (box)
+                box->accept();
+        });
+        QPrinter printer;
+        bool fitToPage = before;
+        QVERIFY(QtDialogService().setUpPrinter(printer, fitToPage));
+        QCOMPARE(fitToPage, ticked);
+    }
+
     // Before anything is drawn every kind of picture is the white surface, not an error.
     void emptyPaper()
     {
