@@ -87,8 +87,9 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("dotsPerMeter");
         QTest::addColumn<int>("axisColumn"); // the Y axis at twip column 4600
-        QTest::newRow("twice") << int(Png2) << QSize(1226, 906) << 7559 << 613;
-        QTest::newRow("four times") << int(Png4) << QSize(2453, 1813) << 15118 << 1226;
+        QTest::addColumn<QPoint>("arrowTip"); // the X axis's arrow head ends at twips 9100, 3400
+        QTest::newRow("twice") << int(Png2) << QSize(1226, 906) << 7559 << 613 << QPoint(1213, 453);
+        QTest::newRow("four times") << int(Png4) << QSize(2453, 1813) << 15118 << 1226 << QPoint(2426, 906);
     }
     // Two and four pixels for each of the screen's, and a resolution that gives the true size.
     void largerPng()
@@ -97,6 +98,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(int, dotsPerMeter);
         QFETCH(int, axisColumn);
+        QFETCH(QPoint, arrowTip);
         ImageSurface surface;
         draw(surface, "grid one");
         const QImage png = QImage::fromData(exported(surface.record(), Type(type)), "PNG");
@@ -107,6 +109,7 @@ private slots:
         for (int x = axisColumn; x < axisColumn + scale; ++x)
             QCOMPARE(png.pixel(x, row), qRgb(100, 100, 100));
         QCOMPARE(png.pixel(axisColumn + scale, row), qRgb(255, 255, 255));
+        QCOMPARE(png.pixel(arrowTip), qRgb(0, 0, 0));
     }
 
     void svgAt96Dpi_data()
@@ -164,7 +167,9 @@ private slots:
         QProcess info;
         info.start("pdfinfo", {file.fileName()});
         QVERIFY(info.waitForFinished(30000));
-        QVERIFY(info.readAllStandardOutput().contains("Page size:       460 x 340 pts"));
+        const QByteArray properties = info.readAllStandardOutput();
+        QVERIFY(properties.contains("Page size:       460 x 340 pts"));
+        QVERIFY(properties.contains("Creator:         Zeltaplot\n"));
         // The labels' faces travel with the file (the window's default face has only bitmaps).
         QProcess fonts;
         fonts.start("pdffonts", {file.fileName()});
