@@ -43,6 +43,10 @@ void draw(ImageSurface &s, const QString &state)
         addTermValues(equation, plot, [](double c, double x) { return c * x * x; });
         sketchCurve(s, equation, plot, "(3) sin x - (1) x^2", s.printFont(), random);
     }
+    if (state.contains("then cleared")) { // Reset or New, and the next grid
+        s.Cls();
+        drawGrid(s, OriginRow, OriginColumn, 4);
+    }
 }
 
 QByteArray exported(const SurfaceRecord &record, Type type)
@@ -67,7 +71,8 @@ private slots:
     {
         QTest::addColumn<QString>("state");
         for (const char *state : {"empty", "grid half", "grid one", "grid four", "grid one presets",
-                                  "grid four presets sketch", "grid one forty curves"})
+                                  "grid four presets sketch", "grid one forty curves",
+                                  "grid one presets then cleared"})
             QTest::newRow(state) << state;
     }
     // Replayed through a painter, the record is the screen's picture, pixel for pixel.
