@@ -1,7 +1,9 @@
 // Times the grid, Set Grid, two terms, one Sketch Curve and one preset curve, each beside the
 // cheapest way to do the same drawing or arithmetic, measured in the same run; then, under X, the
-// whole program from outside beside bare Qt programs (wholeprogram.cpp).
+// whole program from outside beside bare Qt programs (wholeprogram.cpp). The export of a grid with
+// ten curves is timed in exportbench.cpp.
 //   zeltabench [--program PATH]   PATH: another build of zeltaplot to measure from outside
+#include "timing.h"
 #include "wholeprogram.h"
 
 #include "equation/sketch.h"
@@ -35,21 +37,6 @@ namespace {
 constexpr int Repetitions = 300;
 volatile double sink = 0;
 
-double medianMicroseconds(const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < Repetitions; ++i) {
-        prepare();
-        // Whatever ran before leaves no slow vector state to the timed work.
-        clearVectorState();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::nth_element(times.begin(), times.begin() + Repetitions / 2, times.end());
-    return times[Repetitions / 2];
-}
 
 // Answers every factor prompt with 10 and shows nothing.
 class TenReplies : public DialogService {
@@ -59,10 +46,6 @@ public:
     QString saveBitmapName() override { return QString(); }
 };
 
-void report(const char *operation, double median, double floor)
-{
-    std::printf("%s: %.1f us   (floor %.1f us, ratio %.2f)\n", operation, median, floor, median / floor);
-}
 
 // Fills a rectangle of device pixels, as a span per row.
 void fill(QImage &image, int left, int top, int width, int height, QRgb colour)
@@ -266,6 +249,7 @@ int main(int argc, char *argv[])
         report("Preset y=tan x", preset, floor);
     }
     curve->hide();
+    exportLines();
     const MainWindowSpots spots = spotsOf(main);
     windows().destroyAll();
 #ifdef ZELTABENCH_PROBE

@@ -146,7 +146,11 @@ private slots:
         switch (s.shot) {
         case Main: picture = main->grab().toImage(); break;
         case Curve: picture = windows().frmCurve()->grab().toImage(); break;
-        case Surface: picture = windows().frmCurve()->PicCurve->Image(); break;
+        case Surface:
+            picture = windows().frmCurve()->PicCurve->Image();
+            // The surface's record, replayed through a painter, is the same picture.
+            QCOMPARE(windows().frmCurve()->PicCurve->replayedImage(), picture);
+            break;
         case Splash: picture = splash->grab().toImage(); break;
         case Help: picture = windows().frmHelp()->grab().toImage(); break;
         case Message: case Input: {

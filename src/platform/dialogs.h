@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace zelta {
@@ -17,6 +19,17 @@ public:
     virtual QString input(const QString &prompt) = 0;
     // A save dialog for bitmaps; the empty name when cancelled.
     virtual QString saveBitmapName() = 0;
+
+    struct PictureName {
+        QString fileName; // empty when cancelled
+        int type = 0;     // index of the chosen filter
+    };
+    // A save dialog for a picture of one of the types, each a filter such as "SVG drawing (*.svg)";
+    // a name typed with another type's suffix is of that type. A service that cannot ask cancels.
+    virtual PictureName savePictureName(const QStringList &filters);
+    // The print dialog for the printer, with a choice to fit the picture to the page; false when
+    // cancelled. A service that cannot ask cancels.
+    virtual bool setUpPrinter(QPrinter &printer, bool &fitToPage);
 };
 
 DialogService &dialogs();
@@ -28,6 +41,8 @@ public:
     void message(const QString &text) override;
     QString input(const QString &prompt) override;
     QString saveBitmapName() override;
+    PictureName savePictureName(const QStringList &filters) override;
+    bool setUpPrinter(QPrinter &printer, bool &fitToPage) override;
 };
 
 } // namespace zelta

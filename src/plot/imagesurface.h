@@ -1,7 +1,9 @@
 // The real drawing surface: a widget that paints into a persistent image, also while hidden.
 #pragma once
 
+#include "plot/canvas.h"
 #include "plot/plotsurface.h"
+#include "plot/surfacerecord.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -17,6 +19,10 @@ public:
     QImage Image() const override;
     void setToolTipText(const QString &text) override;
     double devicePixelRatioOfImage() const { return m_dpr; }
+    // What was drawn since the last Cls, to draw it again at any size.
+    const SurfaceRecord &record() const { return m_record; }
+    // The record replayed through a painter as Image() is: the two are the same picture.
+    QImage replayedImage() const;
 
     // The labels of the curves drawn since the surface was last cleared, for screen readers.
     void noteCurve(const QString &label) { m_curveLabels << label; }
@@ -35,15 +41,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void fillDevice(double x, double y, double width, double height, QRgb colour);
     // One repaint request per batch of drawing, not one per point.
     void scheduleRepaint();
 
     double m_dpr = 1;
-    int m_thickness = 1;
     bool m_repaintPending = false;
     QStringList m_curveLabels;
-    QImage m_image; // device pixels; the ratio is attached when it leaves the surface
+    SurfaceRecord m_record;
+    ImageCanvas m_canvas; // device pixels; the ratio is attached when the image leaves the surface
 };
 
 } // namespace zelta

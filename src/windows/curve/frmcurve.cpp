@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/numbers.h"
+#include "platform/savefile.h"
 #include "platform/twips.h"
 #include "plot/geometry.h"
 #include "plot/imagesurface.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QShortcut>
 
 namespace zelta {
@@ -95,6 +95,8 @@ FrmCurve::FrmCurve()
     // Keys of habit while this window is active; the captions stay as they are.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &FrmCurve::CmdCopy_Click);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &FrmCurve::CmdSave_Click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &FrmCurve::mnuPrint_Click);
+    buildPictureMenu();
 
     connect(CmdCopy, &QPushButton::clicked, this, &FrmCurve::CmdCopy_Click);
     connect(CmdSave, &QPushButton::clicked, this, &FrmCurve::CmdSave_Click);
@@ -137,34 +139,14 @@ bool writeBitmap(const QImage &picture, QIODevice &device, QString &error)
         error = writer.errorString();
         return false;
     }
-    // A write that stops part-way (the disk filled up) reports no reason; the next one
-    // fails with the system's reason, so write on until all is written or a write fails.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            error = device.errorString();
-            return false;
-        }
-        done += written;
-    }
-    return true;
+    return writeAll(device, bytes, error);
 }
 
 bool saveBitmap(const QImage &picture, const QString &fileName, QString *error)
 {
-    QSaveFile file(fileName);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (writeBitmap(picture, file, reason)) {
-        if (file.commit())
-            return true;
-        reason = file.errorString();
-    }
-    file.cancelWriting();
-    if (error)
-        *error = reason;
-    return false;
+    return saveFile(
+        fileName, [&picture](QIODevice &device, QString &reason) { return writeBitmap(picture, device, reason); },
+        error);
 }
 
 void FrmCurve::CmdSave_Click()

@@ -1,10 +1,12 @@
-// The curve window: the drawing surface with copy, save and reset, and the pointer read-out.
+// The curve window: the drawing surface with copy, save and reset, the pointer read-out, and the
+// surface's own menu, which also exports and prints the picture.
 #pragma once
 
 #include <QWidget>
 
 class QIODevice;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace zelta {
@@ -22,6 +24,9 @@ public:
     void CmdSave_Click();
     void Cmd_Click();
     void PicCurve_MouseMove(float x, float y);
+    // The surface's menu: Copy to Clipboard, Save as Bitmap..., Export..., Print....
+    void mnuExport_Click();
+    void mnuPrint_Click();
 
     // Shows the window, modeless, in front of the main window.
     void showInFront();
@@ -32,6 +37,7 @@ public:
     ImageSurface *PicCurve;
     QPushButton *CmdCopy, *CmdSave, *Cmd;
     QLabel *LblScale;
+    QMenu *PictureMenu;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -40,6 +46,10 @@ protected:
 private:
     // The main window's controls as a reset leaves them (reset steps 3 and 4).
     void resetMainWindow();
+    // The surface's menu, opened by the right button, the Menu key or Shift+F10.
+    void buildPictureMenu();
+
+    bool m_fitToPage = false; // the last choice in the print dialog
 };
 
 // Writes the picture as BMP to an open device; on failure the reason is in error.

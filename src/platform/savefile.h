@@ -1,0 +1,21 @@
+// Files written whole or not at all: a failed save leaves the earlier file as it was.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+namespace zelta {
+
+// Writes all the bytes; on failure the reason is in error.
+bool writeAll(QIODevice &device, const QByteArray &bytes, QString &error);
+
+// Writes the file through write() into a temporary beside it, which replaces the file only when
+// everything was written; on failure the reason is in *error.
+bool saveFile(const QString &fileName, const std::function<bool(QIODevice &, QString &)> &write,
+              QString *error = nullptr);
+
+} // namespace zelta

@@ -1,0 +1,32 @@
+// The surface's picture as a file (PNG at one, two or four times the screen's size, SVG, PDF)
+// and on paper, drawn from its record: the vector kinds at the surface's true size.
+#pragma once
+
+#include "plot/surfacerecord.h"
+
+#include <QString>
+
+#include <array>
+
+class QIODevice;
+class QPrinter;
+
+namespace zelta {
+
+struct PictureType {
+    enum Kind { Png, Svg, Pdf } kind;
+    int scale;          // a PNG's pixels per screen pixel
+    const char *filter; // as the save dialog offers it
+    const char *suffix;
+};
+
+extern const std::array<PictureType, 5> PictureTypes;
+
+// Writes the picture in the type to the device; on failure the reason is in error.
+bool writePicture(const SurfaceRecord &record, const PictureType &type, QIODevice &device, QString &error);
+
+// Prints the picture at its true size centred within the page's margins, or as large as fits
+// there; false when the printer could not be started.
+bool printPicture(const SurfaceRecord &record, QPrinter &printer, bool fitToPage);
+
+} // namespace zelta

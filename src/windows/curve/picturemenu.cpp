@@ -1,0 +1,84 @@
+// The drawing surface's menu: copy and save as the buttons do, export to a picture file, print.
+#include "platform/dialogs.h"
+#include "platform/savefile.h"
+#include "plot/imagesurface.h"
+#include "plot/picturefiles.h"
+#include "windows/curve/frmcurve.h"
+
+#include <QMenu>
+#include <QPrinter>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace zelta {
+
+namespace {
+struct MenuItem {
+    const char *name;
+    const char *caption;
+    QKeySequence::StandardKey key;
+    void (FrmCurve::*handler)();
+};
+// clang-format off
+constexpr MenuItem MenuItems[] = {
+    {"mnuCopy", "&Copy to Clipboard", QKeySequence::Copy, &FrmCurve::CmdCopy_Click},
+    {"mnuSave", "&Save as Bitmap...", QKeySequence::Save, &FrmCurve::CmdSave_Click},
+    {"mnuExport", "&Export...", QKeySequence::UnknownKey, &FrmCurve::mnuExport_Click},
+    {"mnuPrint", "&Print...", QKeySequence::Print, &FrmCurve::mnuPrint_Click},
+};
+// clang-format on
+} // namespace
+
+void FrmCurve::buildPictureMenu()
+{
+    PictureMenu = new QMenu(this);
+    PictureMenu->setObjectName(QStringLiteral("PictureMenu"));
+    PictureMenu->setAccessibleName(QStringLiteral("Graph"));
+    for (const MenuItem &item : MenuItems) {
+        QAction *action = PictureMenu->addAction(QString::fromLatin1(item.caption), this, item.handler);
+        action->setObjectName(QString::fromLatin1(item.name));
+        // Shown beside the item; the window's own shortcuts do the work.
+        action->setShortcut(QKeySequence(item.key));
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+    PicCurve->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(PicCurve, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PictureMenu->popup(PicCurve->mapToGlobal(at)); });
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto *shortcut = new QShortcut(key, PicCurve, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { PictureMenu->popup(PicCurve->mapToGlobal(PicCurve->rect().center())); });
+    }
+}
+
+void FrmCurve::mnuExport_Click()
+{
+    QStringList filters;
+    for (const PictureType &type : PictureTypes)
+        filters << QString::fromLatin1(type.filter);
+    const DialogService::PictureName chosen = dialogs().savePictureName(filters);
+    if (chosen.fileName.isEmpty())
+        return;
+    const PictureType &type = PictureTypes[static_cast<std::size_t>(
+        std::clamp(chosen.type, 0, static_cast<int>(PictureTypes.size()) - 1))];
+    const SurfaceRecord &record = PicCurve->record();
+    QString reason;
+    const auto write = [&](QIODevice &device, QString &error) { return writePicture(record, type, device, error); };
+    if (!saveFile(chosen.fileName, write, &reason))
+        dialogs().message(QStringLiteral("The picture was not saved to %1: %2").arg(chosen.fileName, reason));
+}
+
+void FrmCurve::mnuPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Zeltaplot"));
+    if (!dialogs().setUpPrinter(printer, m_fitToPage))
+        return;
+    if (!printPicture(PicCurve->record(), printer, m_fitToPage)) {
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        dialogs().message(QStringLiteral("The picture was not printed: %1 could not be opened.").arg(where));
+    }
+}
+
+} // namespace zelta
