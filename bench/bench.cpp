@@ -9,6 +9,7 @@
 #include "equation/sketch.h"
 #include "equation/terms.h"
 #include "plot/geometry.h"
+#include "platform/fonts.h"
 #include "plot/grid.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -149,7 +150,7 @@ int main(int argc, char *argv[])
                                                [&] { drawGrid(*surface, OriginRow, OriginColumn, 1); });
         delete surface;
         QImage image;
-        const QFont font = defaultWindowFont();
+        const QFont font = windowFont();
         const double floor = medianMicroseconds(
             [&] { image = QImage(613, 453, QImage::Format_RGB32); image.fill(Qt::white); },
             [&] { gridFloor(image, font); });

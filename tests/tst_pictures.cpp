@@ -2,6 +2,7 @@
 // Curves also carry points worked out by hand, so a golden picture made wrong cannot pass.
 #include "drive.h"
 #include "golden.h"
+#include "platform/fonts.h"
 #include "platform/random.h"
 #include "plot/imagesurface.h"
 #include "scripteddialogs.h"
@@ -114,7 +115,7 @@ private slots:
     void initTestCase()
     {
         QApplication::setCursorFlashTime(0); // a cursor that does not blink
-        QApplication::setFont(defaultWindowFont()); // as the program sets it for its boxes
+        QApplication::setFont(windowFont()); // as the program sets it for its boxes
     }
     void cleanup() { windows().destroyAll(); }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace zelta {
 
@@ -42,17 +43,29 @@ void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSetti
         for (int c = first; c <= last; ++c)
             sums[c] = row[c] + sums[c];
     }
+    std::vector<double> rows(static_cast<std::size_t>(last - first + 1));
     for (int c = first; c <= last; ++c) {
-        plotPoint(surface, c, OriginRow - sums[c] * settings.UnitTwips);
+        rows[static_cast<std::size_t>(c - first)] = OriginRow - sums[c] * settings.UnitTwips;
         sums[c] = 0;
     }
+    plotRows(surface, first, rows.data(), rows.size());
 }
 
-void plotPoint(PlotSurface &surface, int column, double row)
+void plotRows(PlotSurface &surface, int firstColumn, const double *rows, std::size_t count)
 {
-    if (std::isnan(row) || std::abs(row) > std::numeric_limits<float>::max())
-        return;
-    surface.PSet(static_cast<float>(column), static_cast<float>(row));
+    std::vector<float> run;
+    run.reserve(count);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= count; ++i) {
+        const bool placed = i < count && !std::isnan(rows[i]) && std::abs(rows[i]) <= std::numeric_limits<float>::max();
+        if (placed) {
+            run.push_back(static_cast<float>(rows[i]));
+            continue;
+        }
+        surface.PSetRow(static_cast<float>(firstColumn) + static_cast<float>(start), run.data(), run.size());
+        run.clear();
+        start = i + 1;
+    }
 }
 
 double labelWidth(const QFont &font, const QString &text)

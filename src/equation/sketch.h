@@ -18,9 +18,10 @@ QRgb nextCurveColour(RandomSequence &random);
 // Counts one more curve; the count stops at the largest 16-bit value.
 void countCurve(EquationState &state);
 
-// Sets the point (column, row) in the surface's ForeColor; a row too far off to place (not a
-// number, beyond single precision) is left out like any other point off the surface.
-void plotPoint(PlotSurface &surface, int column, double row);
+// Sets a point in the surface's ForeColor at every column from firstColumn on, at its row; a row
+// too far off to place (not a number, beyond single precision) is left out like any other point
+// off the surface, and so is a column given the row NaN.
+void plotRows(PlotSurface &surface, int firstColumn, const double *rows, std::size_t count);
 
 // Sets one point per column of the domain at the row of the sum of all stored terms,
 // in the surface's ForeColor. Points too far off to place (not a number, beyond single

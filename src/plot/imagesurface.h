@@ -24,6 +24,9 @@ public:
     // The record replayed through a painter as Image() is: the two are the same picture.
     QImage replayedImage() const;
 
+    // Puts what was drawn since the last time on screen now, not when the event loop comes round.
+    void showDrawn() { flushDrawn(true); }
+
     // The labels of the curves drawn since the surface was last cleared, for screen readers.
     void noteCurve(const QString &label) { m_curveLabels << label; }
     const QStringList &curveLabels() const { return m_curveLabels; }
@@ -34,6 +37,7 @@ public:
 protected:
     void drawLine(float x1, float y1, float x2, float y2, QRgb colour) override;
     void drawPoint(float x, float y, QRgb colour) override;
+    void drawPoints(float firstColumn, const float *rows, std::size_t count, QRgb colour) override;
     void clear() override;
     void drawText(float x, float y, const QString &text) override;
 
@@ -41,11 +45,13 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    // One repaint request per batch of drawing, not one per point.
-    void scheduleRepaint();
+    // Notes the device pixels an operation drew on; they reach the screen in one repaint.
+    void touched(const QRectF &device);
+    void flushDrawn(bool now);
 
     double m_dpr = 1;
-    bool m_repaintPending = false;
+    bool m_flushPending = false;
+    QRect m_drawn; // device pixels drawn on and not yet on screen
     QStringList m_curveLabels;
     SurfaceRecord m_record;
     ImageCanvas m_canvas; // device pixels; the ratio is attached when the image leaves the surface

@@ -8,15 +8,8 @@
 
 namespace zelta {
 
-QFont defaultWindowFont()
-{
-    registerFonts();
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-PlotSurface::PlotSurface() : m_font(defaultWindowFont()) {}
+// Text starts in the windows' own face, as the main window measures the labels in.
+PlotSurface::PlotSurface() : m_font(windowFont()) {}
 
 void PlotSurface::Line(float x1, float y1, float x2, float y2, QRgb colour)
 {
@@ -30,6 +23,21 @@ void PlotSurface::PSet(float x, float y, QRgb colour)
     drawPoint(x, y, colour);
     m_x = x;
     m_y = y;
+}
+
+void PlotSurface::PSetRow(float firstColumn, const float *rows, std::size_t count)
+{
+    if (count == 0)
+        return;
+    drawPoints(firstColumn, rows, count, m_foreColor);
+    m_x = firstColumn + static_cast<float>(count - 1);
+    m_y = rows[count - 1];
+}
+
+void PlotSurface::drawPoints(float firstColumn, const float *rows, std::size_t count, QRgb colour)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        drawPoint(firstColumn + static_cast<float>(i), rows[i], colour);
 }
 
 void PlotSurface::Cls()

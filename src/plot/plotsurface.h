@@ -6,6 +6,8 @@
 #include <QRgb>
 #include <QString>
 
+#include <cstddef>
+
 namespace zelta {
 
 inline constexpr QRgb DesignedForeColor = qRgb(0, 0, 192);
@@ -20,6 +22,9 @@ public:
     void LineTo(float x2, float y2, QRgb colour) { Line(m_x, m_y, x2, y2, colour); }
     void PSet(float x, float y) { PSet(x, y, m_foreColor); }
     void PSet(float x, float y, QRgb colour);
+    // Points in the ForeColor at consecutive columns from firstColumn, one row each, as many PSet
+    // calls would set them: a curve is drawn a run at a time, not a call a point.
+    void PSetRow(float firstColumn, const float *rows, std::size_t count);
     // Clears to white; the current point becomes (0, 0).
     void Cls();
     // Text with its top-left corner at the current point, no background; then the
@@ -48,6 +53,8 @@ protected:
     PlotSurface();
     virtual void drawLine(float x1, float y1, float x2, float y2, QRgb colour) = 0;
     virtual void drawPoint(float x, float y, QRgb colour) = 0;
+    // One by one unless the surface does better.
+    virtual void drawPoints(float firstColumn, const float *rows, std::size_t count, QRgb colour);
     virtual void clear() = 0;
     virtual void drawText(float x, float y, const QString &text) = 0;
 
@@ -57,8 +64,5 @@ private:
     QRgb m_foreColor = DesignedForeColor;
     QFont m_font;
 };
-
-// The default font of a window: MS Sans Serif, 8.25 points.
-QFont defaultWindowFont();
 
 } // namespace zelta

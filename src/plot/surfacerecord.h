@@ -42,6 +42,19 @@ public:
         m_ops.push_back(Op{Op::Points, colour, x, 0, 0, 0, static_cast<std::uint32_t>(m_rows.size()), 1});
         m_rows.push_back(y);
     }
+    // A run of points at consecutive columns, joined to the run before where it goes on from it.
+    void points(float firstColumn, const float *rows, std::size_t count, QRgb colour)
+    {
+        if (count == 0)
+            return;
+        Op *run = m_ops.empty() ? nullptr : &m_ops.back();
+        if (run && run->kind == Op::Points && run->colour == colour && run->x1 + static_cast<float>(run->count) == firstColumn)
+            run->count += static_cast<std::uint32_t>(count);
+        else
+            m_ops.push_back(Op{Op::Points, colour, firstColumn, 0, 0, 0, static_cast<std::uint32_t>(m_rows.size()),
+                               static_cast<std::uint32_t>(count)});
+        m_rows.insert(m_rows.end(), rows, rows + count);
+    }
     const Text &text(float x, float y, const QString &text, const QFont &font, QRgb colour);
 
     bool isEmpty() const { return m_ops.empty(); }

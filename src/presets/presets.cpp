@@ -5,6 +5,7 @@
 #include "plot/geometry.h"
 
 #include <cmath>
+#include <vector>
 
 namespace zelta {
 
@@ -25,11 +26,11 @@ const std::array<Preset, 9> Presets{{
 void plotPreset(PlotSurface &surface, const Preset &preset, std::int16_t unitTwips)
 {
     clearVectorState();
-    for (int c = preset.firstColumn; c <= preset.lastColumn; ++c) {
-        if (c == preset.skipColumn)
-            continue;
-        plotPoint(surface, c, OriginRow - unitTwips * preset.f(xOfColumn(c, unitTwips)));
-    }
+    std::vector<double> rows(static_cast<std::size_t>(preset.lastColumn - preset.firstColumn + 1));
+    for (int c = preset.firstColumn; c <= preset.lastColumn; ++c)
+        rows[static_cast<std::size_t>(c - preset.firstColumn)] =
+            c == preset.skipColumn ? std::nan("") : OriginRow - unitTwips * preset.f(xOfColumn(c, unitTwips));
+    plotRows(surface, preset.firstColumn, rows.data(), rows.size());
 }
 
 void drawPreset(PlotSurface &surface, EquationState &state, std::int16_t unitTwips, const Preset &preset,

@@ -117,7 +117,7 @@ void FrmCurve::showInFront()
 void FrmCurve::curveDrawn(const QString &label)
 {
     PicCurve->noteCurve(label);
-    PicCurve->repaint();
+    PicCurve->showDrawn();
 }
 
 void FrmCurve::Form_Load() { PicCurve->Cls(); }
