@@ -4,6 +4,7 @@
 #include "golden.h"
 #include "platform/fonts.h"
 #include "platform/random.h"
+#include "plot/grid.h"
 #include "plot/imagesurface.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
@@ -170,6 +171,32 @@ private slots:
                      qPrintable(QStringLiteral("no curve at %1,%2").arg(p.x()).arg(p.y())));
         const QString differs = golden::mismatch(picture, QString::fromLatin1(s.name));
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
+    }
+
+    // The grid as drawn, to the twip: the small boxes' lines start one twip in, and the labels
+    // and names stand where the arguments put them.
+    void gridToTheTwip()
+    {
+        struct Ops {
+            int small = 0;
+            QStringList firstSmall, texts;
+            void line(float x1, float y1, float x2, float y2, QRgb colour)
+            {
+                if (colour == qRgb(230, 230, 230) && ++small && (x1 == 0 || y1 == 0 || x1 == 9200))
+                    firstSmall << QStringLiteral("%1,%2-%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
+            }
+            void points(float, const float *, std::size_t, QRgb) {}
+            void text(const SurfaceRecord::Text &t) { texts << QStringLiteral("%1 at %2,%3").arg(t.text).arg(t.x).arg(t.y); }
+        } ops;
+        ImageSurface surface;
+        drawGrid(surface, OriginRow, OriginColumn, 0.5);
+        surface.record().replay(ops);
+        QCOMPARE(ops.small, 137 + 185);
+        QCOMPARE(ops.firstSmall, (QStringList{"1,0-9200,0", "0,1-0,6800", "9200,1-9200,6800"}));
+        QCOMPARE(ops.texts.size(), 7 + 7 + 10 + 10 + 2);
+        QCOMPARE(ops.texts.mid(6, 2), (QStringList{"-3  at 4650,6400", " 0  at 4650,3400"}));
+        QVERIFY(ops.texts.contains(" 4.5  at 9100,3450") && ops.texts.contains("y at 4650,25") && ops.texts.contains("x at 9000,3425"));
+        QCOMPARE(surface.FontName(), "Arial");
     }
 };
 
