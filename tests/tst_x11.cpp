@@ -1,5 +1,7 @@
 // On a real X server: xclip reads the copied picture, and xdotool drives the program as a user would,
-// with the mouse and with the keyboard alone.
+// with the mouse and with the keyboard alone; pictures are exported and printed to a CUPS PDF printer
+// of the test's own, and read back by poppler and ImageMagick.
+#include "pictureprobe.h"
 #include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/help/frmhelp.h"
@@ -8,12 +10,23 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <csignal>
 #include <optional>
+#include <sys/prctl.h>
+#include <sys/stat.h>
 
 using namespace zelta;
 
 class TstX11 : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QProcess m_cupsd;
+    static bool run(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.start(program, args);
+        return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
 
     static QImage clipboardPng()
     {
@@ -60,6 +73,42 @@ class TstX11 : public QObject {
     }
 
 private slots:
+    // A CUPS of this test's own on a socket in its folder, with a cups-pdf printer as its default.
+    void initTestCase()
+    {
+        for (const char *folder : {"spool", "cache", "state", "tmp", "out"})
+            QVERIFY(QDir(m_dir.path()).mkpath(folder));
+        QFile conf(m_dir.filePath("cupsd.conf")), files(m_dir.filePath("cups-files.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly) && files.open(QIODevice::WriteOnly));
+        // The filters run as the printing user, lp: they reach the spool and write temporary files.
+        QVERIFY(chmod(QFile::encodeName(m_dir.path()).constData(), 0755) == 0);
+        QVERIFY(chmod(QFile::encodeName(m_dir.filePath("tmp")).constData(), 01777) == 0);
+        conf.write(QString("Listen %1\nLogLevel warn\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
+                           "<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n")
+                       .arg(m_dir.filePath("cups.sock"))
+                       .toLocal8Bit());
+        files.write(QString("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+                            "TempDir %1/tmp\nErrorLog %1/error_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n")
+                        .arg(m_dir.path())
+                        .toLocal8Bit());
+        conf.close();
+        files.close();
+        // It ends with this test, however the test ends.
+        m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", conf.fileName(), "-s", files.fileName()});
+        QVERIFY(m_cupsd.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_dir.filePath("cups.sock")), 10000);
+        const QStringList server{"-h", m_dir.filePath("cups.sock")};
+        QVERIFY(run("/usr/sbin/lpadmin", server + QStringList{"-p", "ZeltaPDF", "-E", "-v", "cups-pdf:/", "-P",
+                                                              "/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"}));
+        QVERIFY(run("/usr/sbin/lpadmin", server + QStringList{"-d", "ZeltaPDF"}));
+    }
+    void cleanupTestCase()
+    {
+        m_cupsd.kill();
+        m_cupsd.waitForFinished();
+    }
+
     // Another program reads the copied picture.
     void clipboardReadByAnotherProgram()
     {
@@ -70,29 +119,75 @@ private slots:
         windows().destroyAll();
     }
 
-    // sin x + sin 2x, built with the mouse, the factor typed into the real input box, and copied.
-    void sketchAsAUser()
+    // sin x + sin 2x built with the mouse, the factor typed into the real input box; the picture
+    // copied, then exported to a PDF and an SVG and printed from the surface's menu by the right button.
+    void sketchExportAndPrintAsAUser()
     {
         FrmMain *main = windows().frmMain();
         main->show(); // laid out as the program's is, menu bar and all
-        const QStringList coefficient{"type", "--args", "1", "1"};
+        const QPoint onSurface = windows().frmCurve()->PicCurve->mapTo(windows().frmCurve(), QPoint(150, 300));
+        // The menu by the right button, an item by its access key, a name typed into the dialog that opens, and Enter.
+        const auto fromMenu = [onSurface](const char *key, const QString &typed) {
+            QStringList steps{"search", "--sync", "--onlyvisible", "--name", "^Curve$", "mousemove", "--window", "%1",
+                              QString::number(onSurface.x()), QString::number(onSurface.y()), "click", "3", "sleep", "0.5",
+                              "key", key, "sleep", "1.5"};
+            if (!typed.isEmpty())
+                steps << "type" << "--delay" << "20" << "--args" << "1" << typed << "sleep" << "0.5";
+            return steps << "key" << "Return" << "sleep" << "1.5";
+        };
         // The input box stands 4000 x 3000 twips from the screen's corner, clear of the main window.
         const QStringList factor{"sleep", "1", "mousemove", "280", "210", "click", "1", "sleep", "0.5", "type", "--args", "1", "2\r"};
         const QStringList user = QStringList{"search", "--sync", "--onlyvisible", "--class", "zeltaplot", "sleep", "0.5", "mousemove",
                                              "--window", "%1", "100", "100", "click", "1"} + // the splash goes on a click
-                                 click("^Zeltaplot$", main->CmdGrid) + coefficient + click("^Zeltaplot$", main->CmdContin) +
-                                 click("^Zeltaplot$", main->Cmdsin) + click("^Zeltaplot$", main->CmdPlus) +
-                                 click("^Zeltaplot$", main->CmdContin) + click("^Zeltaplot$", main->cmdSinAX) + factor +
-                                 click("^Zeltaplot$", main->cmdSketch) + click("^Curve$", windows().frmCurve()->CmdCopy);
+                                 click("^Zeltaplot$", main->CmdGrid) + QStringList{"type", "--args", "1", "1"} +
+                                 click("^Zeltaplot$", main->CmdContin) + click("^Zeltaplot$", main->Cmdsin) +
+                                 click("^Zeltaplot$", main->CmdPlus) + click("^Zeltaplot$", main->CmdContin) +
+                                 click("^Zeltaplot$", main->cmdSinAX) + factor + click("^Zeltaplot$", main->cmdSketch) +
+                                 click("^Curve$", windows().frmCurve()->CmdCopy) + fromMenu("e", "graph.pdf") +
+                                 fromMenu("e", "graph.svg") + fromMenu("p", "");
         windows().destroyAll();
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
         QProcess program;
+        program.setEnvironment(QProcess::systemEnvironment() << "CUPS_SERVER=" + m_dir.filePath("cups.sock"));
+        program.setWorkingDirectory(m_dir.filePath("out")); // where the save dialog opens
         program.start(QStringLiteral(ZELTAPLOT_BIN));
         QVERIFY(program.waitForStarted() && xdotool(user));
         const QImage copied = clipboardPng();
+        // The printer's file, once written whole.
+        const QString printed = QDir::homePath() + "/PDF/";
+        QString sheetFile;
+        QTRY_VERIFY_WITH_TIMEOUT([&] {
+            const QFileInfoList pdfs = QDir(printed).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time);
+            sheetFile = pdfs.isEmpty() || pdfs.first().lastModified() < started ? QString() : pdfs.first().filePath();
+            return !sheetFile.isEmpty() && QFileInfo(sheetFile).lastModified().secsTo(QDateTime::currentDateTime()) >= 1;
+        }(), 60000);
         program.close();
         // 1.32 at x = 0.5 (column 4850, row 2740) and -1.32 at x = -0.5 (column 4350, row 4060), in a run's first colour.
         QCOMPARE(copied.pixel(323, 182), qRgb(126, 28, 231));
         QCOMPARE(copied.pixel(290, 270), qRgb(126, 28, 231));
+        // The exported PDF at 720 dpi: eighteen big squares across the page, 8.82 mm each, along the
+        // row of twip 6130, clear of the curve, the labels and the small squares' lines.
+        const QList<double> columns = linesAcross(pdfPage(m_dir.filePath("out/graph.pdf"), 720), 3065, true, 200);
+        QCOMPARE(columns.size(), 19);
+        qInfo("exported big square: %.4f mm", (columns.last() - columns.first()) / 18 / 720 * 25.4);
+        QVERIFY(std::abs((columns.last() - columns.first()) / 18 / 720 * 25.4 - 8.82) < 0.02);
+        // The SVG drawn by ImageMagick at 288 dpi, three pixels a screen pixel: the page at true size,
+        // the curve at x = 0.5 in the run's first colour.
+        QProcess magick;
+        magick.start("convert", {"-density", "288", m_dir.filePath("out/graph.svg"), "png:-"});
+        QVERIFY(magick.waitForFinished(60000));
+        const QImage shown = QImage::fromData(magick.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(std::abs(shown.width() - 1840) <= 1 && std::abs(shown.height() - 1360) <= 1);
+        QCOMPARE(shown.pixel(970, 547), qRgb(126, 28, 231));
+        // Printed on A4 at true size: at 300 dpi the Y axis runs through the centre of the sheet,
+        // and nine big squares right of it measure 9 x 8.82 mm, along the same row (2730 twips below the axis).
+        const QImage sheet = pdfPage(sheetFile, 300);
+        const QList<double> printedColumns = linesAcross(sheet, sheet.height() / 2 + 569, true, 215);
+        const auto axis = std::find_if(printedColumns.begin(), printedColumns.end(), [](double c) { return std::abs(c - 1240) < 2; });
+        QVERIFY(axis != printedColumns.end() && printedColumns.end() - axis >= 10);
+        qInfo("printed big square: %.3f mm", (*(axis + 9) - *axis) / 9 / 300 * 25.4);
+        QVERIFY(std::abs((*(axis + 9) - *axis) / 9 / 300 * 25.4 - 8.82) < 0.03);
+        QFile::remove(sheetFile);
     }
 
     // Start-up as a user meets it: the splash alone, a key for the main window, F1 for help,
