@@ -117,7 +117,6 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QUrl>("address");
-        QTest::newRow("e-mail") << "TE" << QUrl("mailto:zeltaplot@example.org");
         QTest::newRow("homepage") << "TTE" << QUrl("https://example.org/zeltaplot");
     }
     // In the first topic's text Tab walks the links and Enter opens one.
@@ -136,30 +135,6 @@ private slots:
         QCOMPARE(browser.opened, QList<QUrl>{address});
     }
 
-    void continueLeavesTheFocusOnX_data()
-    {
-        QTest::addColumn<bool>("byKey");
-        QTest::newRow("Enter on Continue") << true;
-        QTest::newRow("a click on Continue") << false;
-    }
-    void continueLeavesTheFocusOnX()
-    {
-        QFETCH(bool, byKey);
-        FrmMain *main = windows().frmMain();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowActive(main));
-        DRIVE("click CmdGrid; type TxtCoeff 2");
-        if (byKey) {
-            press(main, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), main->CmdContin);
-            press(main, Qt::Key_Return);
-        } else {
-            DRIVE("click CmdContin");
-        }
-        QCOMPARE(QApplication::focusWidget(), main->CmdXFive);
-        press(main, Qt::Key_Space);
-        QCOMPARE(main->TxtEquation->text(), " (2) x");
-    }
     void tabOrder_data()
     {
         QTest::addColumn<QString>("script");

@@ -1,4 +1,4 @@
-// At 100 % and at 200 %: every caption fits its control, the faces scale, bold is bold, and the
+// At 100 % and at 200 %: every caption fits its control, the main window is drawn crisp, and the
 // picture has the screen's pixels on screen, on the clipboard and in a file.
 #include "drive.h"
 #include "golden.h"
@@ -46,18 +46,6 @@ std::pair<QString, int> captionAndRoom(QWidget *w)
     return {};
 }
 
-// The first run of ink along a row, in device pixels.
-int firstStem(const QImage &picture, int row)
-{
-    int x = 0;
-    while (x < picture.width() && qGray(picture.pixel(x, row)) >= 96)
-        ++x;
-    int width = 0;
-    while (x + width < picture.width() && qGray(picture.pixel(x + width, row)) < 96)
-        ++width;
-    return width;
-}
-
 } // namespace
 
 class TstScale : public QObject {
@@ -91,17 +79,6 @@ private slots:
         QVERIFY(captions >= 4);
     }
 
-    // A face that scales where the screen does, so text is as sharp as the lines.
-    void windowFaceScales()
-    {
-        const QFontInfo face(windows().frmMain()->font());
-        if (qApp->devicePixelRatio() == 1)
-            QCOMPARE(face.family(), "MS Sans Serif");
-        else
-            QVERIFY2(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()), qPrintable(face.family()));
-        QCOMPARE(QFontInfo(windows().frmCurve()->PicCurve->printFont()).family(), face.family());
-    }
-
     void mainWindowPicture_data()
     {
         QTest::addColumn<bool>("equationPanel");
@@ -121,48 +98,6 @@ private slots:
                              (qApp->devicePixelRatio() == 1 ? QString() : QStringLiteral("-200"));
         const QString differs = golden::mismatch(main->grab().toImage(), name);
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
-    }
-
-    void boldIsDrawnBold_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("Tavrin") << "lblProductName" << true;
-        QTest::newRow("Zeltaplot") << "lblCompanyProduct" << true;
-        QTest::newRow("Designed for, not bold") << "LblRequire" << false;
-    }
-    // The first letter's stem, measured in the drawn splash, against the same letter in the regular face.
-    void boldIsDrawnBold()
-    {
-        QFETCH(QString, label);
-        QFETCH(bool, bold);
-        FrmSplash *splash = windows().frmSplash();
-        splash->show();
-        QVERIFY(QTest::qWaitForWindowExposed(splash));
-        QLabel *l = splash->findChild<QLabel *>(label);
-        const qreal dpr = splash->devicePixelRatioF();
-        const QImage drawn = splash->grab(l->geometry()).toImage();
-
-        QImage regular(drawn.size(), QImage::Format_RGB32);
-        regular.setDevicePixelRatio(dpr);
-        regular.fill(Qt::white);
-        QFont face = l->font();
-        face.setBold(false);
-        QPainter painter(&regular);
-        painter.setFont(face);
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, 0, l->width(), l->height()), Qt::AlignLeft | Qt::AlignTop, l->text());
-        painter.end();
-
-        // Below the T's bar and the Z's diagonal, through the stem.
-        const int row = int(QFontMetricsF(face).ascent() * 0.7 * dpr);
-        const int boldStem = firstStem(drawn, row), regularStem = firstStem(regular, row);
-        QVERIFY(regularStem >= 1);
-        const QString stems = QStringLiteral("%1 against %2").arg(boldStem).arg(regularStem);
-        if (bold)
-            QVERIFY2(boldStem >= regularStem * 3 / 2 && regularStem >= 2, qPrintable(stems));
-        else
-            QVERIFY2(boldStem == regularStem, qPrintable(stems));
     }
 
     // Twice the pixels at 200 %, lines two pixels wide, the same on screen, on the clipboard and in a file.

@@ -152,22 +152,6 @@ private slots:
         }
     }
 
-    // The surface shows no focus: activating and deactivating the curve window repaints none of it.
-    void activationRepaintsNoSurface()
-    {
-        windows().frmMain()->show();
-        DRIVE("menu mnuCur01");
-        FrmCurve *curve = windows().frmCurve();
-        QVERIFY(QTest::qWaitForWindowActive(curve));
-        EventCounter painted(curve->PicCurve, QEvent::Paint);
-        windows().frmMain()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(windows().frmMain()));
-        curve->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(curve) && curve->PicCurve->hasFocus());
-        QTest::qWait(50);
-        QCOMPARE(painted.count, 0);
-    }
-
     // The About splash closed by its frame only goes; the main window and its curve stay.
     void aboutClosedByItsFrame()
     {
@@ -297,34 +281,6 @@ private slots:
         QVERIFY(!windows().helpLoaded());
         DRIVE("menu mnuHowTo");
         QCOMPARE(windows().frmHelp()->currentTopic(), 0);
-    }
-    void topicSays_data()
-    {
-        QTest::addColumn<int>("topic");
-        QTest::addColumn<QString>("phrase");
-        QTest::addColumn<bool>("said");
-        // The grid is 6800 twips high around row 3400; labels every big square, six each way.
-        QTest::newRow("graph: its heading") << 3 << "The graph The grid" << true;
-        QTest::newRow("graph: half a unit") << 3 << "x from -4.5 to 4.5 shows y from -3 to 3 on the labels, -3.4 to 3.4 to the edges" << true;
-        QTest::newRow("graph: four units") << 3 << "x from -36 to 36 shows y from -24 to 24 on the labels, -27.2 to 27.2 to the edges" << true;
-        QTest::newRow("graph: no range the grid does not show") << 3 << "6.5" << false;
-        QTest::newRow("graph: the pointer's read-out") << 3 << "shows the x and y values under it, as x,y" << true;
-        QTest::newRow("equation: x^a") << 2 << "x^a for the power, from 0 to 10" << true;
-        QTest::newRow("equation: a^x") << 2 << "a^x, a raised to the power x, for a from 1 to 20" << true;
-        QTest::newRow("equation: log x narrows the rest") << 2 << "only for x greater than 0, so once it is added the rest of the equation" << true;
-        QTest::newRow("more curves: + and -") << 6 << "click + or - and add the next term: the equation grows, and Sketch Curve draws the whole sum as another curve" << true;
-        QTest::newRow("more curves: the menu adds") << 6 << "General Curves menu is added to the same grid" << true;
-        QTest::newRow("more curves: New Curve") << 6 << "New Curve from the File menu or click Reset Zeltaplot" << true;
-        QTest::newRow("more curves: no equation typed anew") << 6 << "enter the next equation" << false;
-    }
-    // What each help topic tells, where a user looks for it.
-    void topicSays()
-    {
-        QFETCH(int, topic);
-        QFETCH(QString, phrase);
-        QFETCH(bool, said);
-        const QString text = windows().frmHelp()->txtHelp[topic]->toPlainText().simplified();
-        QVERIFY2(text.contains(phrase) == said, qPrintable(text));
     }
 };
 
