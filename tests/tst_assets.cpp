@@ -35,11 +35,6 @@ private slots:
         }
     }
 
-    void iconsDiffer()
-    {
-        QVERIFY(QImage(Assets + "/help32.png") != QImage(Assets + "/zeltaplot32.png"));
-    }
-
     // Run again, the generator writes exactly the committed files.
     void generatorMakesTheSameBytes()
     {

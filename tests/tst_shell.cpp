@@ -212,24 +212,6 @@ private slots:
         QCOMPARE(quits, 1);
     }
 
-    void mainWindowKeepsDigits_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("passed");
-        QTest::newRow("a digit") << int(Qt::Key_7) << true;
-        QTest::newRow("a letter") << int(Qt::Key_A) << false;
-        QTest::newRow("Enter") << int(Qt::Key_Return) << false;
-    }
-    // Keys that reach the window itself: digits pass on, other characters are dropped there.
-    void mainWindowKeepsDigits()
-    {
-        QFETCH(int, key);
-        QFETCH(bool, passed);
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key == Qt::Key_Return ? '\r' : key)));
-        QApplication::sendEvent(windows().frmMain(), &event);
-        QCOMPARE(event.isAccepted(), !passed);
-    }
-
     void helpHover_data()
     {
         QTest::addColumn<QString>("over");
