@@ -43,29 +43,12 @@ void plotStoredCurve(PlotSurface &surface, EquationState &state, const PlotSetti
         for (int c = first; c <= last; ++c)
             sums[c] = row[c] + sums[c];
     }
-    std::vector<double> rows(static_cast<std::size_t>(last - first + 1));
-    for (int c = first; c <= last; ++c) {
-        rows[static_cast<std::size_t>(c - first)] = OriginRow - sums[c] * settings.UnitTwips;
-        sums[c] = 0;
-    }
-    plotRows(surface, first, rows.data(), rows.size());
-}
-
-void plotRows(PlotSurface &surface, int firstColumn, const double *rows, std::size_t count)
-{
-    std::vector<float> run;
-    run.reserve(count);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= count; ++i) {
-        const bool placed = i < count && !std::isnan(rows[i]) && std::abs(rows[i]) <= std::numeric_limits<float>::max();
-        if (placed) {
-            run.push_back(static_cast<float>(rows[i]));
-            continue;
-        }
-        surface.PSetRow(static_cast<float>(firstColumn) + static_cast<float>(start), run.data(), run.size());
-        run.clear();
-        start = i + 1;
-    }
+    plotRows(surface, first, static_cast<std::size_t>(last - first + 1), [&](std::size_t i) {
+        double &sum = sums[first + static_cast<int>(i)];
+        const double row = OriginRow - sum * settings.UnitTwips;
+        sum = 0;
+        return row;
+    });
 }
 
 double labelWidth(const QFont &font, const QString &text)

@@ -10,6 +10,11 @@
 #include <QRgb>
 #include <QString>
 
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <vector>
+
 namespace zelta {
 
 // RGB(r1 x 155, r2 x 205, r3 x 255) from the next three numbers, rounded half to even.
@@ -18,10 +23,27 @@ QRgb nextCurveColour(RandomSequence &random);
 // Counts one more curve; the count stops at the largest 16-bit value.
 void countCurve(EquationState &state);
 
-// Sets a point in the surface's ForeColor at every column from firstColumn on, at its row; a row
-// too far off to place (not a number, beyond single precision) is left out like any other point
-// off the surface, and so is a column given the row NaN.
-void plotRows(PlotSurface &surface, int firstColumn, const double *rows, std::size_t count);
+// Sets a point in the surface's ForeColor at each of count columns from firstColumn on, at the row
+// rowOf(i) gives for the i-th; a row too far off to place (not a number, beyond single precision)
+// is left out like any other point off the surface, and so is a column given the row NaN.
+template <class RowOf>
+void plotRows(PlotSurface &surface, int firstColumn, std::size_t count, RowOf rowOf)
+{
+    // Runs of placed points go to the surface whole; a row not placed ends a run.
+    static thread_local std::vector<float> run;
+    run.clear();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= count; ++i) {
+        const double row = i < count ? rowOf(i) : std::nan("");
+        if (!std::isnan(row) && std::abs(row) <= std::numeric_limits<float>::max()) {
+            run.push_back(static_cast<float>(row));
+            continue;
+        }
+        surface.PSetRow(static_cast<float>(firstColumn) + static_cast<float>(start), run.data(), run.size());
+        run.clear();
+        start = i + 1;
+    }
+}
 
 // Sets one point per column of the domain at the row of the sum of all stored terms,
 // in the surface's ForeColor. Points too far off to place (not a number, beyond single

@@ -95,8 +95,27 @@ void ImageCanvas::line(float x1, float y1, float x2, float y2, QRgb colour)
 
 void ImageCanvas::points(float firstColumn, const float *rows, std::size_t count, QRgb colour)
 {
-    for (std::size_t i = 0; i < count; ++i)
-        point(firstColumn + static_cast<float>(i), rows[i], colour);
+    if (m_scale.thickness() != 1) {
+        for (std::size_t i = 0; i < count; ++i)
+            point(firstColumn + static_cast<float>(i), rows[i], colour);
+        return;
+    }
+    // One device pixel each, written straight into the image's rows: the image is made ready for
+    // writing once a run, not once a point.
+    uchar *bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    const double width = m_image.width(), height = m_image.height();
+    // As at(), whose floor is the truncation wherever the point lands on the image; whole columns
+    // at the screen's own scale by integer division.
+    const double scale = m_scale.scale();
+    const bool whole = scale == 1 && firstColumn == std::floor(firstColumn) && std::abs(firstColumn) < 1e6f;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double dx = whole ? static_cast<double>((static_cast<long>(firstColumn) + static_cast<long>(i)) / 15)
+                                : static_cast<double>(firstColumn + static_cast<float>(i)) * scale / TwipsPerPixel;
+        const double dy = static_cast<double>(rows[i]) * scale / TwipsPerPixel;
+        if (dx >= 0 && firstColumn + static_cast<float>(i) >= 0 && dy >= 0 && dx < width && dy < height)
+            reinterpret_cast<QRgb *>(bits + static_cast<qsizetype>(dy) * stride)[static_cast<int>(dx)] = colour | 0xff000000u;
+    }
 }
 
 void ImageCanvas::text(const SurfaceRecord::Text &text)

@@ -26,11 +26,10 @@ const std::array<Preset, 9> Presets{{
 void plotPreset(PlotSurface &surface, const Preset &preset, std::int16_t unitTwips)
 {
     clearVectorState();
-    std::vector<double> rows(static_cast<std::size_t>(preset.lastColumn - preset.firstColumn + 1));
-    for (int c = preset.firstColumn; c <= preset.lastColumn; ++c)
-        rows[static_cast<std::size_t>(c - preset.firstColumn)] =
-            c == preset.skipColumn ? std::nan("") : OriginRow - unitTwips * preset.f(xOfColumn(c, unitTwips));
-    plotRows(surface, preset.firstColumn, rows.data(), rows.size());
+    plotRows(surface, preset.firstColumn, static_cast<std::size_t>(preset.lastColumn - preset.firstColumn + 1), [&](std::size_t i) {
+        const int c = preset.firstColumn + static_cast<int>(i);
+        return c == preset.skipColumn ? std::nan("") : OriginRow - unitTwips * preset.f(xOfColumn(c, unitTwips));
+    });
 }
 
 void drawPreset(PlotSurface &surface, EquationState &state, std::int16_t unitTwips, const Preset &preset,
