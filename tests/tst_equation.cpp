@@ -85,73 +85,84 @@ private slots:
         QVERIFY2(std::abs(stored - value) <= 1e-9 * std::max(1.0, std::abs(value)), qPrintable(QString::number(stored, 'g', 17)));
     }
 
-    void termClick_data()
+    void appended_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<QString>("instruction");
+        QTest::newRow("x^2") << term("1", "CmdXSquare") << "x^2" << Done;
+        QTest::newRow("x^3") << term("1", "CmdXCube") << "x^3" << Done + ' ';
+        QTest::newRow("x") << term("1", "CmdXFive") << "x" << Done;
+        QTest::newRow("1/x") << term("1", "CmdXFour") << "(1/x)" << Done;
+        QTest::newRow("sin x") << term("1", "Cmdsin") << "sin x" << Done + ' ';
+        QTest::newRow("cos x") << term("1", "Cmdcos") << "cos x" << Done + ' ';
+        QTest::newRow("tan x") << term("1", "Cmdtan") << "tan x" << Done + ' ';
+        QTest::newRow("log x") << term("1", "Cmdlog") << "log x" << Done + ' ';
+        QTest::newRow("coefficient 1.0") << term("1.0", "CmdXSquare") << " (1.0) x^2" << Done;
+        QTest::newRow("coefficient with a blank") << term("2 ", "CmdXSquare") << " (2 ) x^2" << Done;
+        QTest::newRow("+ reuses the coefficient") << term("2", "CmdXFive") + "click CmdPlus; click CmdContin; click CmdXSquare"
+                                                  << " (2) x +  (2) x^2" << Done;
+        QTest::newRow("sign chosen") << term("2", "CmdXFive") + "click CmdMinus" << " (2) x - " << "Enter the next coefficient ";
+        QTest::newRow("grid never set") << "menu mnuCur01; type TxtCoeff 2" << ""
+                                        << "Enter the settings of the grid or accept the default values.";
+    }
+    // What a step appends to the equation and what the instruction line says next.
+    void appended()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, equation);
+        QFETCH(QString, instruction);
+        DRIVE(script);
+        QCOMPARE(frm->TxtEquation->text(), equation);
+        QCOMPARE(frm->lblDes->text(), instruction);
+    }
+
+    void answered_data()
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("replies");
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("equation");
-        QTest::addColumn<QString>("instruction");
         const QString power = "Enter the value of a below. Only integers(between 0-10) are the acceptable choice";
         const QString scale = " Enter the value of a.Only integers (between 1 and 10) are acceptable.";
         const QString base = " Enter the value of a.Only integers (between 1 and 20) are acceptable.";
         const QStringList none;
-        QTest::newRow("x^2") << term("1", "CmdXSquare") << none << "" << none << "x^2" << Done;
-        QTest::newRow("x^3") << term("1", "CmdXCube") << none << "" << none << "x^3" << Done + ' ';
-        QTest::newRow("x") << term("1", "CmdXFive") << none << "" << none << "x" << Done;
-        QTest::newRow("cos x") << term("1", "Cmdcos") << none << "" << none << "cos x" << Done + ' ';
-        QTest::newRow("tan x") << term("1", "Cmdtan") << none << "" << none << "tan x" << Done + ' ';
-        QTest::newRow("1/x") << term("1", "CmdXFour") << none << "" << none << "(1/x)" << Done;
-        QTest::newRow("sin x") << term("1", "Cmdsin") << none << "" << none << "sin x" << Done + ' ';
-        QTest::newRow("log x") << term("1", "Cmdlog") << none << "" << none << "log x" << Done + ' ';
-        QTest::newRow("coefficient 1.0") << term("1.0", "CmdXSquare") << none << "" << none << " (1.0) x^2" << Done;
-        QTest::newRow("coefficient with a blank") << term("2 ", "CmdXSquare") << none << "" << none << " (2 ) x^2" << Done;
-        QTest::newRow("x^a, 3.0") << term("1", "CmdXY") << QStringList{"3.0"} << power << none << "x^3" << Done + ' ';
-        QTest::newRow("x^a, 0 after 1") << term("1", "CmdXY") << QStringList{"0"} << power << none << "1" << Done + ' ';
-        QTest::newRow("x^a, 0 after 1.0") << term("1.0", "CmdXY") << QStringList{"0"} << power << none << " (1.0) 1" << Done + ' ';
-        QTest::newRow("x^a, 0 after 3") << term("3", "CmdXY") << QStringList{"0"} << power << none << " (3) " << Done + ' ';
+        QTest::newRow("x^a, 3.0") << term("1", "CmdXY") << QStringList{"3.0"} << power << none << "x^3";
+        QTest::newRow("x^a, 0 after 1") << term("1", "CmdXY") << QStringList{"0"} << power << none << "1";
+        QTest::newRow("x^a, 0 after 1.0") << term("1.0", "CmdXY") << QStringList{"0"} << power << none << " (1.0) 1";
+        QTest::newRow("x^a, 0 after 3") << term("3", "CmdXY") << QStringList{"0"} << power << none << " (3) ";
         QTest::newRow("x^a out of range") << term("1", "CmdXY") << QStringList{"11", "-1", "10"} << power
-                                          << QStringList(2, " Please enter a valid value. ") << "x^10" << Done + ' ';
+                                          << QStringList(2, " Please enter a valid value. ") << "x^10";
         QTest::newRow("x^a, no number") << term("1", "CmdXY") << QStringList{"abc", "", "2"} << power
-                                        << QStringList(2, "Please enter a valid value") << "x^2" << Done + ' ';
+                                        << QStringList(2, "Please enter a valid value") << "x^2";
         // x^2.5 fails at a negative x: asked again, and only the accepted term is written.
         QTest::newRow("x^a failing") << term("1", "CmdXY") << QStringList{"2.5", "2"} << power
-                                     << QStringList{"Please enter a valid value"} << "x^2" << Done + ' ';
+                                     << QStringList{"Please enter a valid value"} << "x^2";
         QTest::newRow("sin ax") << term("1", "cmdSinAX") << QStringList{"10.5", "0.5", "abc", "", "2"} << scale
-                                << QStringList{Refused, Refused, NotValid, NotValid} << "sin2x" << Done + ' ';
-        QTest::newRow("cos ax, 2.50") << term("1", "cmdCosAX") << QStringList{"2.50"} << scale << none << "cos2.5x" << Done + ' ';
-        QTest::newRow("tan ax, 10") << term("1", "cmdTanAX") << QStringList{"10"} << scale << none << "tan10x" << Done + ' ';
+                                << QStringList{Refused, Refused, NotValid, NotValid} << "sin2x";
+        QTest::newRow("cos ax, 2.50") << term("1", "cmdCosAX") << QStringList{"2.50"} << scale << none << "cos2.5x";
+        QTest::newRow("tan ax, 10") << term("1", "cmdTanAX") << QStringList{"10"} << scale << none << "tan10x";
         QTest::newRow("a^x") << term("1", "CmdAX") << QStringList{"20.5", "0", "", "20"} << base
-                             << QStringList{Refused, Refused, NotValid} << "(20^x)" << Done + ' ';
-        QTest::newRow("a^x, 2.50") << term("1", "CmdAX") << QStringList{"2.50"} << base << none << "(2.5^x)" << Done + ' ';
-        QTest::newRow("+ reuses the coefficient") << term("2", "CmdXFive") + "click CmdPlus; click CmdContin; click CmdXSquare"
-                                                  << none << "" << none << " (2) x +  (2) x^2" << Done;
-        QTest::newRow("sign chosen") << term("2", "CmdXFive") + "click CmdMinus" << none << "" << none << " (2) x - "
-                                     << "Enter the next coefficient ";
-        QTest::newRow("a lone minus") << "click CmdGrid; type TxtCoeff -; click CmdContin" << none << "" << QStringList{NotNumber}
-                                      << "" << " Click continue when done.";
+                             << QStringList{Refused, Refused, NotValid} << "(20^x)";
+        QTest::newRow("a^x, 2.50") << term("1", "CmdAX") << QStringList{"2.50"} << base << none << "(2.5^x)";
+        QTest::newRow("a lone minus") << "click CmdGrid; type TxtCoeff -; click CmdContin" << none << "" << QStringList{NotNumber} << "";
         // "1e" on the way to 1e1 is no number: the box is emptied there.
-        QTest::newRow("exponent typed") << "click CmdGrid; type TxtCoeff 1e1" << none << "" << QStringList{NotNumber} << ""
-                                        << " Click continue when done.";
-        QTest::newRow("grid never set") << "menu mnuCur01; type TxtCoeff 2" << none << "" << none << ""
-                                        << "Enter the settings of the grid or accept the default values.";
+        QTest::newRow("exponent typed") << "click CmdGrid; type TxtCoeff 1e1" << none << "" << QStringList{NotNumber} << "";
     }
-    // What a click asks, answers, appends to the equation and says next.
-    void termClick()
+    // What a step asks for, the answers it refuses and why, and what it appends once answered.
+    void answered()
     {
         QFETCH(QString, script);
         QFETCH(QStringList, replies);
         QFETCH(QString, prompt);
         QFETCH(QStringList, messages);
         QFETCH(QString, equation);
-        QFETCH(QString, instruction);
         dialogs.inputs = replies;
         DRIVE(script);
         QCOMPARE(dialogs.prompts.value(0), prompt);
         QCOMPARE(dialogs.messages, messages);
         QCOMPARE(frm->TxtEquation->text(), equation);
-        QCOMPARE(frm->lblDes->text(), instruction);
     }
 
     // Room for 26 terms: the sign that would open a 27th is refused and changes nothing.

@@ -1,0 +1,75 @@
+// The save, picture and printer dialogs answered for file tests, and the picture as a file.
+#pragma once
+
+#include "plot/imagesurface.h"
+#include "plot/picturefiles.h"
+#include "scripteddialogs.h"
+#include "windows/curve/frmcurve.h"
+#include "windows/windows.h"
+
+#include <QBuffer>
+#include <QFileDialog>
+#include <QPrinter>
+
+namespace files {
+
+using namespace zelta;
+
+enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp }; // the rows of the Export dialog's list, and Save as Bitmap
+
+// Answers the save, picture and printer dialogs from queues; the printer writes a PDF file.
+class FileDialogs : public ScriptedDialogs {
+public:
+    QList<PictureName> pictureNames;
+    QString printTo; // cancels when empty
+    bool fit = false, realDialogs = false;
+    PictureName savePictureName(const QStringList &filters) override
+    {
+        if (realDialogs)
+            return QtDialogService().savePictureName(filters);
+        return pictureNames.isEmpty() ? PictureName{} : pictureNames.takeFirst();
+    }
+    QString saveBitmapName() override { return realDialogs ? QtDialogService().saveBitmapName() : ScriptedDialogs::saveBitmapName(); }
+    bool setUpPrinter(QPrinter &printer, bool &fitToPage) override
+    {
+        if (printTo.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        fitToPage = fit;
+        return true;
+    }
+    // Saves the curve window's picture as the type, the name answered.
+    void save(Type type, const QString &name)
+    {
+        if (type == Bmp) {
+            saveNames << name;
+            windows().frmCurve()->CmdSave_Click();
+        } else {
+            pictureNames << PictureName{name, type};
+            windows().frmCurve()->mnuExport_Click();
+        }
+    }
+};
+
+// The picture of the surface (the curve window's by default) as a file of the type.
+inline QByteArray exported(Type type, const ImageSurface *surface = nullptr)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!writePicture((surface ? surface : windows().frmCurve()->PicCurve)->record(), PictureTypes[type], buffer, error))
+        qWarning() << error;
+    return bytes;
+}
+
+inline QByteArray bytesOf(const QString &name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace files
