@@ -16,21 +16,10 @@
 using namespace zelta;
 using namespace files;
 
-class TstExport : public QObject {
+class TstExport : public FileTestCase {
     Q_OBJECT
-    QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
-    void init() { windows().frmMain()->show(); }
-    void cleanup()
-    {
-        windows().destroyAll();
-        QDir here(m_dir.path());
-        for (const QString &f : here.entryList(QDir::Files | QDir::Hidden))
-            QVERIFY(here.remove(f));
-    }
-
     void pictureSize_data()
     {
         QTest::addColumn<int>("type");

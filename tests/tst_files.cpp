@@ -17,21 +17,10 @@
 using namespace zelta;
 using namespace files;
 
-class TstFiles : public QObject {
+class TstFiles : public FileTestCase {
     Q_OBJECT
-    QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
-    void init() { windows().frmMain()->show(); }
-    void cleanup()
-    {
-        windows().destroyAll();
-        QDir here(m_dir.path());
-        for (const QString &f : here.entryList(QDir::Files | QDir::Hidden))
-            QVERIFY(here.remove(f));
-    }
-
     // Save as Bitmap: a 24-bit bitmap of the 613 x 453 picture, 54 bytes of header and rows of 1840.
     void bitmapBytes()
     {

@@ -5,11 +5,14 @@
 #include "plot/picturefiles.h"
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
+#include "windows/main/frmmain.h"
 #include "windows/windows.h"
 
 #include <QBuffer>
 #include <QFileDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
 
 namespace files {
 
@@ -71,5 +74,23 @@ inline QByteArray bytesOf(const QString &name)
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// Each test in a folder of its own, emptied after every function, with the main window shown.
+class FileTestCase : public QObject {
+    Q_OBJECT
+protected:
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
+    void init() { windows().frmMain()->show(); }
+    void cleanup()
+    {
+        windows().destroyAll();
+        QDir here(m_dir.path());
+        for (const QString &f : here.entryList(QDir::Files | QDir::Hidden))
+            QVERIFY(here.remove(f));
+    }
+};
 
 } // namespace files
