@@ -46,20 +46,20 @@ double tanAX(double c, double x, double a) { return c * std::tan(a * x); }
 
 // clang-format off
 const std::array<TermKind, 13> TermKinds{{
-    {TermId::XSquare, "CmdXSquare", "x^2", "", store<xSquare>, nullptr, false, false},
-    {TermId::XCube, "CmdXCube", "x^3", "", store<xCube>, nullptr, true, false},
-    {TermId::XFive, "CmdXFive", "x", "", store<xFive>, nullptr, false, false},
+    {TermId::XSquare, "x^2", "", store<xSquare>, nullptr, false, false},
+    {TermId::XCube, "x^3", "", store<xCube>, nullptr, true, false},
+    {TermId::XFive, "x", "", store<xFive>, nullptr, false, false},
     // x = 0 is left out.
-    {TermId::XFour, "CmdXFour", "(1/x)", "", store<xFour, 4600>, nullptr, false, false},
-    {TermId::XY, "CmdXY", "x^", "", store<xPowerA>, &Exponent, true, false},
-    {TermId::Sin, "Cmdsin", "sin x", "", store<sinX>, nullptr, true, false},
-    {TermId::Cos, "Cmdcos", "cos x", "", store<cosX>, nullptr, true, false},
-    {TermId::Tan, "Cmdtan", "tan x", "", store<tanX>, nullptr, true, false},
-    {TermId::Log, "Cmdlog", "log x", "", store<logX>, nullptr, true, true},
-    {TermId::AX, "CmdAX", "(", "^x)", store<aPowerX>, &Base, true, false},
-    {TermId::SinAX, "cmdSinAX", "sin", "x", store<sinAX>, &Scale, true, false},
-    {TermId::CosAX, "cmdCosAX", "cos", "x", store<cosAX>, &Scale, true, false},
-    {TermId::TanAX, "cmdTanAX", "tan", "x", store<tanAX>, &Scale, true, false},
+    {TermId::XFour, "(1/x)", "", store<xFour, 4600>, nullptr, false, false},
+    {TermId::XY, "x^", "", store<xPowerA>, &Exponent, true, false},
+    {TermId::Sin, "sin x", "", store<sinX>, nullptr, true, false},
+    {TermId::Cos, "cos x", "", store<cosX>, nullptr, true, false},
+    {TermId::Tan, "tan x", "", store<tanX>, nullptr, true, false},
+    {TermId::Log, "log x", "", store<logX>, nullptr, true, true},
+    {TermId::AX, "(", "^x)", store<aPowerX>, &Base, true, false},
+    {TermId::SinAX, "sin", "x", store<sinAX>, &Scale, true, false},
+    {TermId::CosAX, "cos", "x", store<cosAX>, &Scale, true, false},
+    {TermId::TanAX, "tan", "x", store<tanAX>, &Scale, true, false},
 }};
 // clang-format on
 

@@ -23,7 +23,6 @@ struct FactorEntry {
 
 struct TermKind {
     TermId id;
-    const char *button; // objectName of its button
     // The text appended; a term with a factor appends text, the factor in the general form, then suffix.
     const char *text;
     const char *suffix;
