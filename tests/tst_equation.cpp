@@ -163,6 +163,9 @@ private slots:
         QCOMPARE(dialogs.prompts.value(0), prompt);
         QCOMPARE(dialogs.messages, messages);
         QCOMPARE(frm->TxtEquation->text(), equation);
+        // Every term with a factor ends its instruction with a blank.
+        if (!equation.isEmpty())
+            QCOMPARE(frm->lblDes->text(), Done + ' ');
     }
 
     // Room for 26 terms: the sign that would open a 27th is refused and changes nothing.
