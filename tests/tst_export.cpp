@@ -176,6 +176,28 @@ private slots:
         QVERIFY2(std::abs(*(axis + 1) - *axis - squareMm / 25.4 * 300) < 1.5, qPrintable(QString::number(*(axis + 1) - *axis)));
     }
 
+    // At true size on a sheet too small for it the picture is cut at the margins, not drawn into them.
+    void marginsKept()
+    {
+        FileDialogs dialogs;
+        dialogs.printTo = m_dir.filePath("small.pdf");
+        dialogs.paper = QPageSize::A6;
+        DRIVE("click CmdGrid");
+        windows().frmCurve()->mnuPrint_Click();
+        // A6 at 100 dpi is 413.4 x 582.7 pixels; the 10 mm margins are 39.4 pixels wide, a pixel
+        // of which the edge of the picture may grey.
+        const QImage page = ::pdfPage(dialogs.printTo, 100);
+        QCOMPARE(page.width(), 413);
+        int inMargins = 0, inside = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const bool margin = x < 38 || x > 374 || y < 38 || y > 544, white = qGray(page.pixel(x, y)) == 255;
+                (margin ? inMargins : inside) += margin ? !white : white;
+            }
+        QCOMPARE(inMargins, 0);
+        QVERIFY(inside < 334 * 504 * 9 / 10); // the grid fills the rest
+    }
+
     // Before anything is drawn a picture is the white surface, not an error.
     void emptyPaper()
     {

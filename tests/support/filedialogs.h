@@ -26,6 +26,7 @@ public:
     QList<PictureName> pictureNames;
     QString printTo; // cancels when empty
     bool fit = false, realDialogs = false;
+    QPageSize::PageSizeId paper = QPageSize::A4;
     PictureName savePictureName(const QStringList &filters) override
     {
         if (realDialogs)
@@ -39,7 +40,7 @@ public:
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printTo);
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageSize(QPageSize(paper));
         printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
         fitToPage = fit;
         return true;
