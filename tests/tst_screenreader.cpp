@@ -6,6 +6,7 @@
 #include "scripteddialogs.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/main/frmmain.h"
+#include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
 
 #include <QAccessible>
@@ -49,12 +50,23 @@ private slots:
     }
     void init()
     {
+        if (QTest::currentTestFunction() == QLatin1String("startUpSplash"))
+            return; // it starts the program itself
         windows().frmSplash(); // loads the main and curve windows too
         windows().frmMain()->show();
         windows().frmMain()->activateWindow(); // no window manager does it here
         QVERIFY(QTest::qWaitForWindowActive(windows().frmMain()));
     }
     void cleanup() { windows().destroyAll(); }
+
+    // First, before anything else has been spoken: the splash at start-up is a named window, as About's is.
+    void startUpSplash()
+    {
+        FrmSplash *splash = windows().startUp();
+        QTRY_VERIFY(windows().curveLoaded()); // after its first paint
+        QCOMPARE(int(QAccessible::queryAccessibleInterface(splash)->role()), int(QAccessible::Window));
+        QCOMPARE(QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name), "Tavrin Zeltaplot");
+    }
 
     void name_data()
     {

@@ -50,6 +50,8 @@ FrmHelp *Windows::frmHelp() { return loaded(m_help); }
 FrmSplash *Windows::startUp()
 {
     if (!m_splash) {
+        // Before the first window: the splash too is spoken as a window.
+        installSpokenNames();
         m_splash = new FrmSplash;
         m_splash->Form_Load(FrmSplash::WindowsLoad::AfterFirstPaint);
     }
