@@ -159,7 +159,7 @@ bool FrmSplash::event(QEvent *event)
 void FrmSplash::paintEvent(QPaintEvent *)
 {
     // Unscaled from the top-left corner: the window shows the picture's top-left part.
-    QPainter(this).drawPixmap(0, 0, m_background);
+    QPainter(this).drawImage(0, 0, m_background);
     // Queued, so the picture reaches the screen first.
     if (m_windowsPending)
         QMetaObject::invokeMethod(

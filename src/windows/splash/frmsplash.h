@@ -2,7 +2,7 @@
 // over a sky, until a click or a typed key.
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 class QLabel;
@@ -39,7 +39,7 @@ private:
     // Shows the main window and unloads this one.
     void dismiss();
 
-    QPixmap m_background;
+    QImage m_background; // kept in its 256 colours: a quarter of the memory of a pixmap
     bool m_windowsPending = false;
 };
 
