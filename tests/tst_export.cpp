@@ -134,6 +134,16 @@ private slots:
         }
     }
 
+    // A point that is not a number is drawn nowhere, also larger than the screen.
+    void pointNotANumber()
+    {
+        ImageSurface surface;
+        surface.PSet(4600, std::nanf(""));
+        QImage white(1226, 906, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QCOMPARE(QImage::fromData(exported(Png2, &surface), "PNG").convertToFormat(QImage::Format_RGB32), white);
+    }
+
     // Thirty curves on one grid cost a float a column; Cls gives the memory back.
     void recordStaysSmall()
     {

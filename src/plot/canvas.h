@@ -38,11 +38,12 @@ public:
     QRectF point(float x, float y) const
     {
         const double dx = at(x), dy = at(y);
+        // Written so that a position that is not a number is off the surface too.
+        if (!(dx + m_thickness > 0 && dx < m_surface.right() && dy + m_thickness > 0 && dy < m_surface.bottom()))
+            return QRectF();
         const double left = std::max(0.0, dx), top = std::max(0.0, dy);
         const double right = std::min(m_surface.right(), dx + m_thickness);
         const double bottom = std::min(m_surface.bottom(), dy + m_thickness);
-        if (!(left < right && top < bottom))
-            return QRectF();
         return QRectF(left, top, right - left, bottom - top);
     }
 
