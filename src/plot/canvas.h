@@ -67,18 +67,7 @@ public:
 
     void clear();
     void line(float x1, float y1, float x2, float y2, QRgb colour);
-    // A curve is thousands of these: one pixel written, no painter.
-    void point(float x, float y, QRgb colour)
-    {
-        if (m_scale.thickness() == 1) {
-            const double dx = m_scale.at(x), dy = m_scale.at(y);
-            if (dx >= 0 && dy >= 0 && dx < m_image.width() && dy < m_image.height())
-                reinterpret_cast<QRgb *>(m_image.scanLine(static_cast<int>(dy)))[static_cast<int>(dx)] =
-                    colour | 0xff000000u;
-            return;
-        }
-        fill(m_scale.point(x, y), colour);
-    }
+    void point(float x, float y, QRgb colour) { fill(m_scale.point(x, y), colour); }
     void points(float firstColumn, const float *rows, std::size_t count, QRgb colour);
     void text(const SurfaceRecord::Text &text);
 

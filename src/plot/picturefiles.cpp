@@ -60,8 +60,6 @@ QByteArray svg(const SurfaceRecord &record)
     generator.setViewBox(QRectF(0, 0, SurfaceWidth, SurfaceHeight));
     generator.setTitle(QStringLiteral("Zeltaplot"));
     QPainter painter(&generator);
-    // White to the last twip, where the screen's pixels end a little short.
-    painter.fillRect(QRectF(0, 0, SurfaceWidth, SurfaceHeight), Qt::white);
     painter.scale(TwipsPerPixel, TwipsPerPixel);
     replay(record, painter, 1, SlantedLines::AsScreenPixels);
     return bytes;

@@ -34,12 +34,6 @@ void PlotSurface::PSetRow(float firstColumn, const float *rows, std::size_t coun
     m_y = rows[count - 1];
 }
 
-void PlotSurface::drawPoints(float firstColumn, const float *rows, std::size_t count, QRgb colour)
-{
-    for (std::size_t i = 0; i < count; ++i)
-        drawPoint(firstColumn + static_cast<float>(i), rows[i], colour);
-}
-
 void PlotSurface::Cls()
 {
     clear();

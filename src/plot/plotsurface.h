@@ -53,8 +53,7 @@ protected:
     PlotSurface();
     virtual void drawLine(float x1, float y1, float x2, float y2, QRgb colour) = 0;
     virtual void drawPoint(float x, float y, QRgb colour) = 0;
-    // One by one unless the surface does better.
-    virtual void drawPoints(float firstColumn, const float *rows, std::size_t count, QRgb colour);
+    virtual void drawPoints(float firstColumn, const float *rows, std::size_t count, QRgb colour) = 0;
     virtual void clear() = 0;
     virtual void drawText(float x, float y, const QString &text) = 0;
 

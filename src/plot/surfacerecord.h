@@ -29,19 +29,7 @@ public:
         m_ops.push_back(Op{Op::Line, colour, x1, y1, x2, y2, 0, 0});
     }
     // Points of one colour at consecutive columns are one run of rows: a curve costs a float a column.
-    void point(float x, float y, QRgb colour)
-    {
-        if (!m_ops.empty()) {
-            Op &run = m_ops.back();
-            if (run.kind == Op::Points && run.colour == colour && run.x1 + static_cast<float>(run.count) == x) {
-                m_rows.push_back(y);
-                ++run.count;
-                return;
-            }
-        }
-        m_ops.push_back(Op{Op::Points, colour, x, 0, 0, 0, static_cast<std::uint32_t>(m_rows.size()), 1});
-        m_rows.push_back(y);
-    }
+    void point(float x, float y, QRgb colour) { points(x, &y, 1, colour); }
     // A run of points at consecutive columns, joined to the run before where it goes on from it.
     void points(float firstColumn, const float *rows, std::size_t count, QRgb colour)
     {
