@@ -4,12 +4,15 @@
 #include "windows/help/frmhelp.h"
 #include "windows/main/frmmain.h"
 #include "windows/splash/frmsplash.h"
+#include "plot/imagesurface.h"
 #include "windows/windows.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <cmath>
 
 namespace drive {
 
@@ -29,15 +32,48 @@ QObject *find(const QString &name)
     return nullptr;
 }
 
+namespace {
+void keyClick(QWidget *to, const QString &name)
+{
+    const QKeyCombination key = QKeySequence::fromString(name)[0];
+    QTest::keyClick(to, key.key(), key.keyboardModifiers());
+}
+
+// The splash shown as main() shows it; unless early, until the other windows are loaded after its first paint.
+QString startUp(bool early)
+{
+    zelta::windows().startUp();
+    if (!early && !QTest::qWaitFor([] { return zelta::windows().curveLoaded(); }))
+        return QStringLiteral("start: the windows were not loaded after the splash");
+    return {};
+}
+} // namespace
+
 QString run(const QString &script)
 {
     for (const QString &step : script.split(u';', Qt::SkipEmptyParts)) {
         const QString verb = step.trimmed().section(u' ', 0, 0), name = step.trimmed().section(u' ', 1, 1);
         const QString rest = step.mid(step.indexOf(name) + name.size() + 1);
+        if (verb == u"start") {
+            if (QString failed = startUp(name == u"early"); !failed.isEmpty())
+                return failed;
+            continue;
+        }
+        if (verb == u"press") {
+            for (const QString &key : step.trimmed().section(u' ', 1).split(u' ', Qt::SkipEmptyParts)) {
+                QWidget *to = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+                if (!to)
+                    return QStringLiteral("%1: no window takes keys").arg(step);
+                keyClick(to, key);
+            }
+            continue;
+        }
         QObject *target = find(name);
         auto *widget = qobject_cast<QWidget *>(target);
         if (verb == u"menu" && qobject_cast<QAction *>(target)) {
             static_cast<QAction *>(target)->trigger();
+        } else if (verb == u"show" && widget && widget->isWindow()) {
+            widget->show();
         } else if (!widget || !widget->isVisible() || !widget->isEnabled()) {
             return QStringLiteral("%1: %2 is not there to use").arg(step, name);
         } else if (verb == u"click") {
@@ -51,13 +87,28 @@ QString run(const QString &script)
         } else if (verb == u"close") {
             widget->close(); // as the window's frame closes it
         } else if (verb == u"point") {
-            // The pointer moved onto it, as the window system reports it.
-            const QPoint at = widget->rect().center();
-            QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(widget, &move);
+            const QStringList at = rest.split(u' ', Qt::SkipEmptyParts);
+            const QPointF twips = at.size() == 2 ? QPointF(at[0].toDouble(), at[1].toDouble()) : QPointF(widget->rect().center() * 15);
+            auto *curve = qobject_cast<zelta::FrmCurve *>(widget->window());
+            // The pointer moves by whole pixels of 15 twips; a place between them goes to the surface's handler.
+            if (curve && widget == curve->PicCurve && (std::fmod(twips.x(), 15) != 0 || std::fmod(twips.y(), 15) != 0)) {
+                curve->PicCurve_MouseMove(float(twips.x()), float(twips.y()));
+            } else {
+                const QPoint pixel = (twips / 15).toPoint();
+                QMouseEvent move(QEvent::MouseMove, pixel, widget->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(widget, &move);
+            }
+        } else if (verb == u"focus") {
+            widget->setFocus();
+        } else if (verb == u"leave") {
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(widget, &leave);
+        } else if (verb == u"activate") {
+            widget->activateWindow();
+            if (!QTest::qWaitForWindowActive(widget))
+                return QStringLiteral("%1: the window did not become active").arg(step);
         } else if (verb == u"key") {
-            const QKeyCombination key = QKeySequence::fromString(rest)[0];
-            QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+            keyClick(widget, rest);
         } else {
             return QStringLiteral("%1: no such step").arg(step);
         }

@@ -3,8 +3,14 @@
 //   type <box> <text>    replaces the box's text key by key (the rest of the step, blanks kept)
 //   menu <item>          chooses the menu item
 //   key <control> <key>  a key press, by its name (Tab, Return, Escape, F1, A, ...)
-//   point <control>      the pointer moved onto it
+//   point <control> [x y]  the pointer moved onto it, or to x y twips in it (PicCurve takes any twip)
+//   leave <control>      the pointer gone from it
+//   focus <control>      the focus given to it, as a screen reader or a click on it would
+//   show <window>        the window shown by the program, as its handlers show it
 //   close <window>       closed by its frame
+//   press <key> ...      keys as the window system delivers them, to the control with the focus
+//   activate <window>    the window made the active one, as a window manager does on a click
+//   start [early]        the program started as main() does; early: not waiting for the first paint
 #pragma once
 
 #include <QString>

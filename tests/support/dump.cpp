@@ -1,0 +1,255 @@
+#include "dump.h"
+
+#include "zeltatest.h"
+
+#include <QAccessible>
+#include <QImageReader>
+
+namespace dump {
+
+namespace {
+
+QString quoted(const QString &text) { return u'"' + QString(text).replace(u'\n', QLatin1String("\\n")) + u'"'; }
+
+// The caption and the width the control leaves it, as the style lays the control out.
+std::pair<QString, int> captionAndRoom(QWidget *w)
+{
+    if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+        QStyleOptionButton o;
+        o.initFrom(b);
+        o.text = b->text();
+        const auto element = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+        return {b->text(), w->style()->subElementRect(element, &o, w).width()};
+    }
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return {l->text(), l->contentsRect().width()};
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return {g->title(), g->width()};
+    return {};
+}
+
+// Its role, and its name where that is not the caption shown.
+QString spoken(QAccessibleInterface *a, QString caption = {})
+{
+    if (!a)
+        return {};
+    QString s = QStringLiteral(" [") + QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role()));
+    if (const QString name = a->text(QAccessible::Name); name != caption.remove(u'&'))
+        s += u' ' + quoted(name);
+    if (const QString d = a->text(QAccessible::Description); !d.isEmpty())
+        s += QStringLiteral(" about ") + quoted(d);
+    if (const QString k = a->text(QAccessible::Accelerator); !k.isEmpty())
+        s += u' ' + k;
+    return s + u']';
+}
+
+QString text(QWidget *w)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return g->title();
+    if (auto *m = qobject_cast<QMenu *>(w))
+        return m->title();
+    if (auto *t = qobject_cast<QTextEdit *>(w)) // the help texts: their words, not their markup
+        return QStringLiteral("%1 characters").arg(t->toPlainText().size());
+    return {};
+}
+
+void control(QStringList &out, QWidget *window, QWidget *w)
+{
+    QString line = QStringLiteral("%1.%2: %3").arg(window->objectName(), w->objectName(), quoted(text(w)));
+    const QRect g = w->geometry();
+    line += QStringLiteral(" @%1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+    // Hidden or disabled itself: a frame's state is on the frame's line.
+    if (w->isHidden())
+        line += QStringLiteral(" hidden");
+    if (!w->isEnabledTo(w->parentWidget()))
+        line += QStringLiteral(" disabled");
+    if (auto *b = qobject_cast<QAbstractButton *>(w); b && b->isChecked())
+        line += QStringLiteral(" checked");
+    auto [caption, room] = captionAndRoom(w);
+    caption.remove(u'&');
+    if (!caption.trimmed().isEmpty() && !Qt::mightBeRichText(caption) && QFontMetrics(w->font()).boundingRect(caption).width() > room)
+        line += QStringLiteral(" clipped");
+    if (!w->toolTip().isEmpty())
+        line += QStringLiteral(" tip ") + quoted(w->toolTip());
+    out << line + spoken(QAccessible::queryAccessibleInterface(w), text(w));
+}
+
+void action(QStringList &out, QWidget *window, QAction *a)
+{
+    QString line = QStringLiteral("%1.%2: %3").arg(window->objectName(), a->objectName(), quoted(a->text()));
+    if (!a->shortcut().isEmpty())
+        line += u' ' + a->shortcut().toString();
+    if (!a->isEnabled())
+        line += QStringLiteral(" disabled");
+    if (!a->isVisible())
+        line += QStringLiteral(" hidden");
+    // A screen reader meets the item as its menu's child.
+    if (auto *menu = qobject_cast<QMenu *>(a->parent()); menu && menu->actions().contains(a))
+        if (QAccessibleInterface *m = QAccessible::queryAccessibleInterface(menu))
+            line += spoken(m->child(int(menu->actions().indexOf(a))), a->text());
+    out << line;
+}
+
+void window(QStringList &out, QWidget *w)
+{
+    const QRect g = w->geometry();
+    QStringList icons; // each size with a digest of its pixels
+    for (const QSize &s : w->windowIcon().availableSizes()) {
+        const QImage i = w->windowIcon().pixmap(s).toImage().convertToFormat(QImage::Format_ARGB32);
+        icons << QStringLiteral("%1#%2").arg(s.width()).arg(qChecksum(QByteArrayView(i.constBits(), i.sizeInBytes())), 4, 16, QChar(u'0'));
+    }
+    out << QStringLiteral("%1: %2%3 %4 icons %5 @%6,%7 %8x%9")
+               .arg(w->objectName(), w->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"),
+                    w->isActiveWindow() ? QStringLiteral(" active") : QString(), quoted(w->windowTitle()),
+                    icons.join(u','))
+               .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()) + spoken(QAccessible::queryAccessibleInterface(w), w->windowTitle());
+    for (QWidget *c : w->findChildren<QWidget *>())
+        if (!c->objectName().isEmpty() && !c->objectName().startsWith(u"qt_"))
+            control(out, w, c);
+    for (QAction *a : w->findChildren<QAction *>())
+        if (!a->objectName().isEmpty())
+            action(out, w, a);
+}
+
+// What the file is, by its first bytes, as another program would take it.
+QString kind(const QByteArray &bytes)
+{
+    for (const auto &[magic, name] : {std::pair{"BM", "BMP"}, {"\x89PNG", "PNG"}, {"%PDF", "PDF"}, {"<?xml", "SVG"}})
+        if (bytes.startsWith(magic))
+            return QString::fromLatin1(name);
+    return QStringLiteral("unknown");
+}
+
+void files(QStringList &out, const QImage &surface)
+{
+    for (const QFileInfo &f : QDir::current().entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        QFile file(f.filePath());
+        const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
+        QString line = QStringLiteral("file %1: %2 %3 bytes").arg(f.fileName(), kind(start)).arg(f.size());
+        if (QImageReader reader(f.filePath()); kind(start) == u"BMP" || kind(start) == u"PNG") {
+            const QImage image = reader.read();
+            line += QStringLiteral(" %1x%2 %3 dots a metre").arg(image.width()).arg(image.height()).arg(image.dotsPerMeterX());
+            if (image.convertToFormat(QImage::Format_RGB32) == surface)
+                line += QStringLiteral(" as the surface");
+        }
+        out << line;
+    }
+}
+
+void clipboard(QStringList &out, const QImage &surface)
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || data->formats().isEmpty())
+        return;
+    QString line = QStringLiteral("clipboard:");
+    if (data->hasImage()) {
+        const QImage image = qvariant_cast<QImage>(data->imageData());
+        line += QStringLiteral(" image %1x%2").arg(image.width()).arg(image.height());
+        if (image.convertToFormat(QImage::Format_RGB32) == surface)
+            line += QStringLiteral(" as the surface");
+    }
+    if (data->hasText())
+        line += QStringLiteral(" text ") + quoted(data->text());
+    out << line;
+}
+
+void surface(QStringList &out, const ImageSurface *s)
+{
+    struct Count {
+        int lines = 0, dots = 0;
+        QString texts;
+        QRgb colour = 0;
+        void line(float, float, float, float, QRgb) { ++lines; }
+        void points(float, const float *, std::size_t n, QRgb) { dots += int(n); }
+        void text(const SurfaceRecord::Text &t)
+        {
+            if (t.colour != colour) // the colour only where it changes: the grid's, then each label's
+                texts += QStringLiteral(" in %1,%2,%3").arg(qRed(t.colour)).arg(qGreen(t.colour)).arg(qBlue(t.colour));
+            colour = t.colour;
+            texts += QStringLiteral(" %1@%2,%3").arg(quoted(t.text)).arg(t.x).arg(t.y);
+        }
+    } count;
+    s->record().replay(count);
+    QSet<QRgb> colours;
+    const QImage image = s->Image().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        colours.unite(QSet<QRgb>(row, row + image.width()));
+    }
+    out << QStringLiteral("surface: %1 lines, %2 points, %3 colours").arg(count.lines).arg(count.dots).arg(colours.size());
+    if (!count.texts.isEmpty())
+        out << QStringLiteral("surface texts:") + count.texts;
+}
+
+} // namespace
+
+QStringList state(const Seen &seen)
+{
+    QStringList out;
+    Windows &w = windows();
+    const std::pair<const char *, bool> loaded[] = {{"frmSplash", w.splashLoaded()}, {"frmMain", w.mainLoaded()},
+                                                    {"frmCurve", w.curveLoaded()}, {"frmHelp", w.helpLoaded()}};
+    for (const auto &[name, isLoaded] : loaded)
+        if (!isLoaded)
+            out << QStringLiteral("%1: unloaded").arg(QLatin1String(name));
+    for (QWidget *win : {w.splashLoaded() ? static_cast<QWidget *>(w.frmSplash()) : nullptr,
+                         w.mainLoaded() ? static_cast<QWidget *>(w.frmMain()) : nullptr,
+                         w.curveLoaded() ? static_cast<QWidget *>(w.frmCurve()) : nullptr,
+                         w.helpLoaded() ? static_cast<QWidget *>(w.frmHelp()) : nullptr})
+        if (win)
+            window(out, win);
+    QWidget *focus = QApplication::focusWidget();
+    out << QStringLiteral("focus: %1").arg(focus ? focus->window()->objectName() + u'.' + focus->objectName() : QStringLiteral("none"));
+    if (w.mainLoaded()) {
+        const FrmMain *m = w.frmMain();
+        out << QStringLiteral("FirstColumn: %1").arg(m->plot.FirstColumn) << QStringLiteral("LastColumn: %1").arg(m->plot.LastColumn)
+            << QStringLiteral("TermIndex: %1").arg(m->state.TermIndex) << QStringLiteral("TermSign: %1").arg(m->state.TermSign)
+            << QStringLiteral("CurveCount: %1").arg(m->state.CurveCount)
+            << QStringLiteral("GridDrawn: %1").arg(m->state.GridDrawn) << QStringLiteral("GridSet: %1").arg(m->state.GridSet);
+    }
+    QImage picture;
+    if (w.curveLoaded()) {
+        picture = w.frmCurve()->PicCurve->Image().convertToFormat(QImage::Format_RGB32);
+        surface(out, w.frmCurve()->PicCurve);
+    }
+    clipboard(out, picture);
+    files(out, picture);
+    for (const QString &d : seen.dialogs)
+        out << QStringLiteral("shown: ") + d;
+    for (const QString &n : seen.notes)
+        out << n;
+    for (const QString &s : seen.spoken)
+        out << QStringLiteral("heard: ") + s;
+    out << QStringLiteral("quits: %1").arg(seen.quits);
+    return out;
+}
+
+QStringList changes(const QStringList &before, const QStringList &after)
+{
+    const auto key = [](const QString &line) { return line.section(QLatin1String(": "), 0, 0); };
+    QHash<QString, QString> was;
+    for (const QString &line : before)
+        was.insert(key(line), line);
+    QStringList out, keys;
+    for (const QString &line : after) {
+        keys << key(line);
+        if (was.value(key(line)) != line)
+            out << line;
+    }
+    for (const QString &line : before) {
+        const QString k = key(line);
+        // A window unloaded says so once, not once for each of its controls.
+        if (!keys.contains(k) && !after.contains(k.section(u'.', 0, 0) + QStringLiteral(": unloaded")))
+            out << k + QStringLiteral(": (gone)");
+    }
+    return out;
+}
+
+} // namespace dump

@@ -1,0 +1,281 @@
+// The window behaviour a user meets, as the rows of scenarios.txt: each row's steps are played on
+// the real windows, then the visible state is written as text and what differs from the start
+// state is compared with the reviewed snapshot in tests/golden/scenarios*.txt. A row may also
+// compare a picture with tests/golden/<name>.png. ZELTAPLOT_GOLDEN=update writes both anew.
+// ZELTAPLOT_PASS picks the rows tagged [200] (at 200 %) or [bus] (announcements on a real bus).
+#include "dump.h"
+#include "filedialogs.h"
+#include "golden.h"
+#include "platform/fonts.h"
+#include "zeltatest.h"
+
+#include <QAccessible>
+
+#include <stdexcept>
+
+namespace {
+
+const QString Pass = qEnvironmentVariable("ZELTAPLOT_PASS");
+const QString SnapshotFile =
+    QStringLiteral(ZELTAPLOT_GOLDEN_DIR "/scenarios%1.txt").arg(Pass.isEmpty() ? QString() : u'-' + Pass);
+const bool Updating = qgetenv("ZELTAPLOT_GOLDEN") == "update";
+
+dump::Seen seen;
+
+// What the accessibility bridge hears: the instruction line's announcements and the focus.
+void heard(QAccessibleEvent *event)
+{
+    QAccessibleInterface *a = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && a && a->role() == QAccessible::Notification)
+        seen.spoken << QStringLiteral("announced \"%1\"").arg(a->text(QAccessible::Name));
+    if (event->type() == QAccessible::Focus && a)
+        seen.spoken << QStringLiteral("focus \"%1\"").arg(a->text(QAccessible::Name));
+}
+
+// Sections "== name" of a snapshot file.
+QMap<QString, QStringList> readSnapshots()
+{
+    QMap<QString, QStringList> sections;
+    QFile f(SnapshotFile);
+    QString name;
+    if (f.open(QIODevice::ReadOnly | QIODevice::Text))
+        for (const QString &line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+            if (line.startsWith(QLatin1String("== ")))
+                name = line.mid(3), sections[name];
+            else if (!line.isEmpty() && !name.isEmpty())
+                sections[name] << line;
+        }
+    return sections;
+}
+
+// A box the real dialog service opens, grabbed as soon as it is up and then cancelled.
+QImage grabDialog(bool message, QString &where)
+{
+    QImage picture;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        picture = box->grab().toImage();
+        where = QStringLiteral("box \"%1\" @%2,%3").arg(box->windowTitle()).arg(box->x()).arg(box->y());
+        static_cast<QDialog *>(box)->reject();
+    });
+    if (message)
+        QtDialogService().message(QStringLiteral("Inavlid range"));
+    else
+        QtDialogService().input(QStringLiteral(" Enter the value of a.Only integers (between 1 and 10) are acceptable."));
+    return picture;
+}
+
+} // namespace
+
+class TstScenarios : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    files::FileDialogs *m_dialogs = nullptr;
+    QStringList m_start;
+    QMap<QString, QStringList> m_snapshots, m_actual;
+
+    // Every row starts from the program as a user first meets the main window.
+    void reset(bool showMain)
+    {
+        windows().destroyAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete m_dialogs;
+        m_dialogs = new files::FileDialogs;
+        m_dialogs->realDialogs = false;
+        programRandom() = RandomSequence();
+        QLocale::setDefault(QLocale::c());
+        QGuiApplication::clipboard()->clear();
+        QDir here(m_dir.path());
+        here.removeRecursively();
+        QDir().mkpath(m_dir.path());
+        seen = {};
+        if (showMain) {
+            windows().frmMain()->show();
+            windows().frmMain()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(windows().frmMain()));
+        }
+    }
+
+    void settle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    }
+
+    // The steps only a test can take; the rest are a user's, played by drive.
+    QString step(const QString &s)
+    {
+        const QString verb = s.trimmed().section(u' ', 0, 0), rest = s.trimmed().section(u' ', 1);
+        const QStringList args = rest.split(u' ', Qt::SkipEmptyParts);
+        if (verb == u"reply") {
+            m_dialogs->inputs << s.mid(s.indexOf(verb) + verb.size() + 1);
+        } else if (verb == u"save") {
+            m_dialogs->saveNames << rest;
+        } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf> <name>
+            const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf"}.indexOf(args.value(0)));
+            m_dialogs->pictureNames << DialogService::PictureName{args.value(1), type};
+            return drive::run(QStringLiteral("menu mnuExport"));
+        } else if (verb == u"print") { // print <name> [fit] [a6]
+            m_dialogs->printTo = args.value(0);
+            m_dialogs->fit = args.contains(u"fit");
+            m_dialogs->paper = args.contains(u"a6") ? QPageSize::A6 : QPageSize::A4;
+            return drive::run(QStringLiteral("menu mnuPrint"));
+        } else if (verb == u"value") { // a stored term: value <slot> <column>
+            const double v = windows().frmMain()->state.term(args.value(0).toInt(), args.value(1).toInt());
+            seen.notes << QStringLiteral("value %1,%2: %3").arg(args.value(0), args.value(1), QString::number(v, 'g', 12));
+        } else if (verb == u"locale") {
+            QLocale::setDefault(QLocale(args.value(0)));
+        } else if (verb == u"clip") {
+            QGuiApplication::clipboard()->setText(rest);
+        } else if (verb == u"repeat") { // repeat <n> <steps separated by commas>
+            const QString steps = rest.section(u' ', 1).replace(u',', u';');
+            for (int i = 0; i < args.value(0).toInt(); ++i)
+                if (QString failed = drive::run(steps); !failed.isEmpty())
+                    return failed;
+        } else if (verb == u"walk") { // walk <key> <n>: where each press takes the focus
+            QStringList walked;
+            for (int i = 0; i < args.value(1).toInt(); ++i) {
+                if (QString failed = drive::run(QStringLiteral("press ") + args.value(0)); !failed.isEmpty())
+                    return failed;
+                walked << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("none"));
+            }
+            seen.notes << QStringLiteral("walked: ") + walked.join(u' ');
+        } else if (verb == u"hear") { // what the bridge heard before this is not the row's point
+            seen.spoken.clear();
+        } else if (verb == u"reader") { // a screen reader presses the menu item
+            auto *item = qobject_cast<QAction *>(drive::find(args.value(0)));
+            auto *menu = item ? qobject_cast<QMenu *>(item->parent()) : nullptr;
+            if (!menu)
+                return s + QStringLiteral(": no such menu item");
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(menu)->child(int(menu->actions().indexOf(item)));
+            a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        } else if (verb == u"picture") { // picture <window, PicCurve, message or input> <golden name>
+            return picture(args.value(0), args.value(1));
+        } else {
+            return drive::run(s);
+        }
+        return {};
+    }
+
+    QString picture(const QString &what, const QString &name)
+    {
+        settle();
+        QImage shot;
+        if (what == u"message" || what == u"input") {
+            QString where;
+            shot = grabDialog(what == u"message", where);
+            seen.notes << where;
+        } else if (what == u"PicCurve") {
+            shot = windows().frmCurve()->PicCurve->Image();
+            // The record replayed through a painter is the same picture.
+            if (windows().frmCurve()->PicCurve->replayedImage() != shot)
+                return name + QStringLiteral(": the replayed record differs from the surface");
+        } else if (auto *w = qobject_cast<QWidget *>(drive::find(what))) {
+            shot = w->grab().toImage();
+        }
+        return shot.isNull() ? QStringLiteral("picture %1: nothing to take").arg(what) : golden::mismatch(shot, name);
+    }
+
+public slots:
+    void opened(const QUrl &url) { seen.notes << QStringLiteral("opened: ") + url.toString(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QApplication::setCursorFlashTime(0); // a cursor that does not blink
+        QApplication::setFont(windowFont()); // as the program sets it for its boxes
+        windows().quit = [] { ++seen.quits; };
+        for (const char *scheme : {"https", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "opened");
+        if (Pass == u"bus") {
+            QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+            QAccessible::installUpdateHandler(heard);
+        }
+        m_snapshots = readSnapshots();
+        reset(true);
+        settle();
+        m_start = dump::state(seen);
+    }
+    void cleanupTestCase()
+    {
+        windows().destroyAll();
+        for (const char *scheme : {"https", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        // The snapshots as they are now: in place of the reviewed ones when updating, else beside the build.
+        QDir().mkpath(QStringLiteral(ZELTAPLOT_GOLDEN_OUT));
+        QFile f(Updating ? SnapshotFile : QStringLiteral(ZELTAPLOT_GOLDEN_OUT "/") + QFileInfo(SnapshotFile).fileName());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Text));
+        f.write(("== start\n" + m_start.join(u'\n') + "\n").toUtf8());
+        for (auto it = m_actual.cbegin(); it != m_actual.cend(); ++it)
+            f.write(("\n== " + it.key() + u'\n' + it.value().join(u'\n') + u'\n').toUtf8());
+    }
+
+    void start()
+    {
+        if (!Updating)
+            QCOMPARE(m_start.join(u'\n'), m_snapshots.value(QStringLiteral("start")).join(u'\n'));
+    }
+
+    void row_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QFile table(QStringLiteral(ZELTAPLOT_SCENARIOS));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList names;
+        for (const QString &line : QString::fromUtf8(table.readAll()).split(u'\n')) {
+            if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+                continue;
+            QString name = line.section(u'|', 0, 0).trimmed();
+            const QString tag = name.startsWith(u'[') ? name.mid(1, name.indexOf(u']') - 1) : QString();
+            if (tag != Pass)
+                continue;
+            name = name.mid(tag.isEmpty() ? 0 : tag.size() + 2).trimmed();
+            QVERIFY2(!names.contains(name), qPrintable(QStringLiteral("two rows named ") + name));
+            names << name;
+            QTest::newRow(qPrintable(name)) << line.section(u'|', 1).trimmed();
+        }
+        // Rows not run this time keep their snapshots; rows gone from the table lose theirs.
+        for (auto it = m_snapshots.cbegin(); it != m_snapshots.cend(); ++it)
+            if (names.contains(it.key()))
+                m_actual[it.key()] = it.value();
+    }
+    void row()
+    {
+        QFETCH(QString, steps);
+        const QString name = QString::fromUtf8(QTest::currentDataTag());
+        reset(!steps.startsWith(QLatin1String("start")));
+        QString failed;
+        try {
+            for (const QString &s : steps.split(u';', Qt::SkipEmptyParts))
+                if (failed = step(s); !failed.isEmpty())
+                    break;
+        } catch (const std::exception &e) {
+            failed = QString::fromUtf8(e.what());
+        }
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        settle();
+        const QStringList changes = dump::changes(m_start, dump::state(seen));
+        QLocale::setDefault(QLocale::c());
+        m_actual[name] = changes;
+        if (Updating)
+            return;
+        const QStringList expected = m_snapshots.value(name);
+        if (changes == expected)
+            return;
+        QString diff;
+        for (const QString &l : expected)
+            if (!changes.contains(l))
+                diff += QStringLiteral("\n  - ") + l;
+        for (const QString &l : changes)
+            if (!expected.contains(l))
+                diff += QStringLiteral("\n  + ") + l;
+        QFAIL(qPrintable(QStringLiteral("the state differs from the snapshot (- expected, + now):") +
+                         (diff.isEmpty() ? QStringLiteral(" in its order") : diff)));
+    }
+};
+
+QTEST_MAIN(TstScenarios)
+#include "tst_scenarios.moc"
