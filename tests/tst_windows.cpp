@@ -1,0 +1,162 @@
+// What a scenario row cannot show: the order of events at start-up and when a curve window comes
+// to the front, a window kept rather than loaded again, the 16-bit limits reached by setting the
+// state, and the grid below a pixel. Expected values are worked out by hand.
+#include "equation/sketch.h"
+#include "plot/grid.h"
+#include "zeltatest.h"
+
+#include <QAccessible>
+
+// Counts one kind of event reaching an object, and notes whether the main window was loaded at the first.
+class EventCounter : public QObject {
+public:
+    EventCounter(QObject *target, QEvent::Type type) : m_type(type) { target->installEventFilter(this); }
+    int count = 0;
+    bool mainLoadedAtFirst = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type && count++ == 0)
+            mainLoadedAtFirst = windows().mainLoaded();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+};
+
+class TstWindows : public QObject {
+    Q_OBJECT
+    ScriptedDialogs dialogs;
+    FrmMain *frm = nullptr;
+
+private slots:
+    void init()
+    {
+        if (QTest::currentTestFunction() == QLatin1String("startUp"))
+            return; // no window before it
+        frm = windows().frmMain();
+        frm->show();
+        programRandom() = RandomSequence();
+    }
+    void cleanup() { windows().destroyAll(); }
+
+    // First in the process: the splash paints, spoken as a named window, before the main and
+    // curve windows are loaded, hidden, and it invites a click.
+    void startUp()
+    {
+        FrmSplash *splash = windows().startUp();
+        EventCounter paints(splash, QEvent::Paint);
+        QTRY_VERIFY(windows().curveLoaded());
+        QVERIFY(paints.count > 0 && !paints.mainLoadedAtFirst);
+        QCOMPARE(QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name), "Tavrin Zeltaplot");
+        QVERIFY(!windows().frmMain()->isVisible() && !windows().frmCurve()->isVisible());
+        QTRY_VERIFY(splash->LblLoading->isVisible());
+    }
+
+    // A second About shows the same splash without loading it again; the main window stays usable.
+    void aboutTwice()
+    {
+        DRIVE("menu mnuAbout");
+        QPointer<FrmSplash> splash = windows().frmSplash();
+        splash->LblLoading->setText("seen");
+        DRIVE("menu mnuAbout; click CmdGrid");
+        QCOMPARE(windows().frmSplash(), splash.data());
+        QCOMPARE(splash->LblLoading->text(), "seen");
+        QVERIFY(frm->FrameEquation->isVisible());
+    }
+
+    void curveWindowInFront_data()
+    {
+        QTest::addColumn<QString>("before"); // the curve window: hidden, behind or active
+        QTest::addColumn<int>("raises");
+        QTest::newRow("hidden") << "hidden" << 1;
+        QTest::newRow("behind the main window") << "behind" << 1;
+        QTest::newRow("already active") << "active" << 0;
+    }
+    // Sketch and a preset show the curve window in front; one already there is left alone, and a
+    // visible one shows the new curve before the handler returns.
+    void curveWindowInFront()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, raises);
+        FrmCurve *curve = windows().frmCurve();
+        DRIVE("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare");
+        if (before != "hidden")
+            curve->showInFront();
+        QWidget *active = before == "behind" ? static_cast<QWidget *>(frm) : curve;
+        active->activateWindow();
+        QVERIFY(before == "hidden" || QTest::qWaitForWindowActive(active));
+        for (const char *step : {"menu mnuCurve06", "click cmdSketch"}) {
+            EventCounter raised(curve, QEvent::ZOrderChange), painted(curve->PicCurve, QEvent::Paint);
+            const bool onScreen = curve->isVisible();
+            DRIVE(step);
+            QCOMPARE(raised.count, raises);
+            QVERIFY(!onScreen || painted.count > 0);
+            QVERIFY(QTest::qWaitForWindowActive(curve));
+            raises = 0; // the second time round it is in front, as the first left it
+        }
+    }
+
+    void labelLine_data()
+    {
+        QTest::addColumn<int>("curve");
+        QTest::addColumn<float>("row"); // -1: no label
+        QTest::newRow("first") << 1 << 0.0f;
+        QTest::newRow("second") << 2 << 200.0f;
+        QTest::newRow("164th, the last row in 16 bits") << 164 << 32600.0f;
+        QTest::newRow("165th, beyond 16 bits") << 165 << -1.0f;
+    }
+    // A curve's label goes on line curve - 1, 200 twips a line, while the line is a 16-bit row.
+    void labelLine()
+    {
+        QFETCH(int, curve);
+        QFETCH(float, row);
+        ImageSurface surface;
+        printCurveLabel(surface, std::int16_t(curve), "y=x", "y=x ", frm->font());
+        QCOMPARE(surface.record().isEmpty(), row < 0);
+        struct Top {
+            float y = -1;
+            void line(float, float, float, float, QRgb) {}
+            void points(float, const float *, std::size_t, QRgb) {}
+            void text(const SurfaceRecord::Text &t) { y = t.y; }
+        } top;
+        surface.record().replay(top);
+        QCOMPARE(top.y, row);
+    }
+
+    // The curve count stops at the largest 16-bit value; the curve is still drawn.
+    void curveCountStops()
+    {
+        DRIVE("click CmdGrid; type TxtCoeff 1; click CmdContin; click CmdXFive");
+        frm->state.CurveCount = 32767;
+        DRIVE("click cmdSketch");
+        QCOMPARE(int(frm->state.CurveCount), 32767);
+        QCOMPARE(windows().frmCurve()->PicCurve->Image().pixel(340, 193), qRgb(126, 28, 231)); // y = x at x = 1
+    }
+
+    // The grid as drawn, to the twip: the small boxes' lines start one twip in.
+    void gridToTheTwip()
+    {
+        struct Ops {
+            int small = 0;
+            QStringList firstSmall;
+            void line(float x1, float y1, float x2, float y2, QRgb colour)
+            {
+                if (colour == qRgb(230, 230, 230) && ++small && (x1 == 0 || y1 == 0 || x1 == 9200))
+                    firstSmall << QStringLiteral("%1,%2-%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
+            }
+            void points(float, const float *, std::size_t, QRgb) {}
+            void text(const SurfaceRecord::Text &) {}
+        } ops;
+        ImageSurface surface;
+        drawGrid(surface, OriginRow, OriginColumn, 0.5);
+        surface.record().replay(ops);
+        QCOMPARE(ops.small, 137 + 185);
+        QCOMPARE(ops.firstSmall, (QStringList{"1,0-9200,0", "0,1-0,6800", "9200,1-9200,6800"}));
+    }
+};
+
+QTEST_MAIN(TstWindows)
+#include "tst_windows.moc"
