@@ -1,33 +1,20 @@
 // Drives the real windows with a long random sequence of what a user can do, from fixed seeds.
 // After every action the main window must agree with a small model of the equation, worked out
 // from the actions alone, and keep the program's invariants. A failure prints the seed and a
-// shortest list of actions that still breaks it, to be kept as a case of its own.
-#include "platform/dialogs.h"
+// shortest list of actions that still breaks it, as a scenario row to paste into scenarios.txt.
 #include "platform/numbers.h"
-#include "plot/imagesurface.h"
-#include "windows/curve/frmcurve.h"
-#include "windows/help/frmhelp.h"
-#include "windows/main/frmmain.h"
-#include "windows/splash/frmsplash.h"
-#include "windows/windows.h"
+#include "zeltatest.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <random>
 
-using namespace zelta;
-
+// A step of the scenario language, and the answers to the boxes it opened ("reply x", "save y").
 struct Action {
-    enum Kind { Click, Type, Key, Menu, Close, Point } kind;
-    QString target, text; // the control, menu item or window; what is typed, or the key
-    QPoint at;            // where the pointer goes
-    QStringList replies;  // the answers to the boxes the action opened, in order
-    Action(Kind k, const QString &t, const QString &x = {}, QPoint p = {}) : kind(k), target(t), text(x), at(p) {}
-    QString describe() const
-    {
-        return QStringLiteral("%1 %2 \"%3\" %4,%5 [%6]").arg(QStringList{"click", "type", "key", "menu", "close", "point"}[kind],
-                                                              target, text.left(40)).arg(at.x()).arg(at.y()).arg(replies.join(" | "));
-    }
+    QString step;
+    QStringList replies;
+    bool done = false; // in the last replay: a shrunk list may have lost what a step needs
+    QString verb() const { return step.section(u' ', 0, 0); }
+    QString target() const { return step.section(u' ', 1, 1); }
+    QString text() const { return step.section(u' ', 2); }
 };
 
 // Answers every box from the action's replies; a random one is made up and kept when none is left.
@@ -35,16 +22,15 @@ struct RandomDialogs : DialogService {
     std::mt19937 *random = nullptr; // nullptr: replaying
     Action *action = nullptr;
     int used = 0;
-    QString folder;
     void message(const QString &) override {}
     // After a few refusals a user gives a value every prompt accepts.
-    QString input(const QString &) override { return next({"2", "abc", "", "12", "0.5", "10", "-1", "2.5", "1e1", "20", "0", " 3 "}, "2"); }
-    QString saveBitmapName() override { return next({"", folder + "/a.bmp", folder + "/b", folder, "/nonexistent/c.bmp"}, ""); }
-    QString next(const QStringList &some, const QString &last)
+    QString input(const QString &) override { return next("reply ", {"2", "abc", "", "12", "0.5", "10", "-1", "2.5", "1e1", "20", "0", " 3 "}, "2"); }
+    QString saveBitmapName() override { return next("save ", {"", "a.bmp", "b", ".", "/nonexistent/c.bmp"}, ""); }
+    QString next(const QString &verb, const QStringList &some, const QString &last)
     {
         if (used == action->replies.size())
-            action->replies << (random && used < 4 ? some[(*random)() % some.size()] : last);
-        return action->replies[used++];
+            action->replies << verb + (random && used < 4 ? some[(*random)() % some.size()] : last);
+        return action->replies[used++].mid(verb.size());
     }
 };
 
@@ -92,7 +78,7 @@ struct Model {
         const Term &t = *std::find_if(std::begin(terms_), std::end(terms_), [&](const Term &t) { return button == t.button; });
         equation += t.text;
         for (const QString &reply : t.min <= t.max ? replies : QStringList()) {
-            const auto a = readNumber(reply);
+            const auto a = readNumber(reply.mid(6)); // after "reply"
             // A fractional power of a negative x is no number: asked again.
             if (!a || *a < t.min || *a > t.max || (button == "CmdXY" && negativeX && *a != std::floor(*a)))
                 continue;
@@ -140,6 +126,7 @@ class TstRandomActions : public QObject {
     QTemporaryDir folder;
     Model model;
     bool ended = false;
+    QString stepFailed;
     qint64 soundPicture = 0; // the cache key of the picture last found sound
 
     static QList<QWidget *> shownWindows()
@@ -165,40 +152,41 @@ class TstRandomActions : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ended = false;
         model = Model();
-        windows().frmSplash()->showInFront();
+        QVERIFY(drive::run(QStringLiteral("start")).isEmpty());
     }
 
     // One of the things a user can do now, by kind first, so that a long menu does not crowd out the buttons.
     static Action pick(std::mt19937 &random)
     {
-        QList<Action> all;
+        QList<QStringList> all(6); // click, append, key, menu, close, point
         for (QWidget *window : shownWindows()) {
-            for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-                if (b->isVisible() && b->isEnabled())
-                    all << Action{Action::Click, b->objectName()};
+            const QString name = window->objectName();
+            for (QWidget *w : window->findChildren<QWidget *>())
+                if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)) && w->isVisible() && w->isEnabled())
+                    all[0] << "click " + w->objectName();
             for (QLineEdit *box : window->findChildren<QLineEdit *>())
                 if (box->isVisible() && box->isEnabled())
-                    all << Action{Action::Click, box->objectName()} << Action{Action::Type, box->objectName(), randomText(random)};
-            static const char *keys[] = {"Tab", "Backtab", "Return", "Escape", "A", "Shift", "Left", "5"};
-            all << Action{Action::Key, window->objectName(), keys[random() % (window == windows().frmSplash() ? 8 : 2)]};
+                    all[1] << "append " + box->objectName() + u' ' + randomText(random);
+            static const char *keys[] = {"Tab", "Shift+Tab", "Return", "Escape", "A", "Shift", "Left", "5"};
+            QWidget *focus = QApplication::focusWidget(); // the key goes to the window's focused control, if it has one
+            all[2] << QStringLiteral("key %1 %2").arg(focus && focus->window() == window ? focus->objectName() : name,
+                                                     keys[random() % (window == windows().frmSplash() ? 8 : 2)]);
             if (random() % 8 == 0) // by the window manager, the splash too
-                all << Action{Action::Close, window->objectName()};
-            all << Action{Action::Point, window->objectName(), {}, QPoint(random() % window->width(), random() % window->height())};
+                all[4] << "close " + name;
+            all[5] << QStringLiteral("point %1 %2 %3").arg(name).arg(random() % window->width() * 15).arg(random() % window->height() * 15);
             if (window == windows().frmMain())
                 for (QMenu *menu : windows().frmMain()->menuBar()->findChildren<QMenu *>())
                     for (QAction *item : menu->actions())
-                        if (item->objectName() != "mnuExit" || random() % 20 == 0)
-                            all << Action{Action::Menu, item->objectName()};
+                        if (!item->objectName().isEmpty() && (item->objectName() != "mnuExit" || random() % 20 == 0))
+                            all[3] << "menu " + item->objectName();
         }
-        static const int weights[] = {45, 25, 8, 8, 2, 12}; // click, type, key, menu, close, point
+        static const int weights[] = {45, 25, 8, 8, 2, 12};
         for (;;) {
             int roll = int(random() % 100), kind = 0;
             while (roll >= weights[kind])
                 roll -= weights[kind++];
-            QList<Action> some;
-            std::copy_if(all.begin(), all.end(), std::back_inserter(some), [kind](const Action &a) { return a.kind == kind; });
-            if (!some.isEmpty())
-                return some[random() % some.size()];
+            if (!all[kind].isEmpty())
+                return {all[kind][random() % all[kind].size()], {}};
         }
     }
     // A random text of digits, signs, separators, letters, blanks and now and then a long run.
@@ -214,53 +202,31 @@ class TstRandomActions : public QObject {
         return random() % 40 ? text : text + QString(200 + random() % 400, QChar(u"09 -."[random() % 5]));
     }
 
-    // Does the action, if what it needs is still there (a shrunk list may have lost its cause),
-    // and works out what the model expects of it.
+    // Does the action, if what it needs is still there, and works out what the model expects of it.
     void perform(Action &action)
     {
         dialogs.action = &action;
         dialogs.used = 0;
-        QWidget *target = find(action.target);
+        stepFailed.clear();
         FrmMain *main = windows().mainLoaded() ? windows().frmMain() : nullptr;
-        QAction *item = main ? main->findChild<QAction *>(action.target) : nullptr;
-        if (action.kind == Action::Menu ? !item || !main->isVisible() : !target || !target->isEnabled())
+        QAction *item = main ? main->findChild<QAction *>(action.target()) : nullptr;
+        QWidget *target = find(action.target());
+        action.done = action.verb() == u"menu" ? item && main->isVisible() : target && target->isVisible() && target->isEnabled();
+        if (!action.done)
             return;
         const bool domainEmpty = main && (main->TxtStartX->text().isEmpty() || main->TxtEndX->text().isEmpty());
         const bool negativeX = main && main->plot.FirstColumn < 4600 && main->plot.FirstColumn <= main->plot.LastColumn;
         const auto inRange = [main](QLineEdit *box) { return std::abs(readNumber(box->text()).value_or(1e9)) <= main->plot.XLimit; };
         const bool rangeOk = main && inRange(main->TxtStartX) && inRange(main->TxtEndX);
-        QWidget *focus = QApplication::focusWidget(), *under = target ? target->childAt(action.at) : nullptr;
-        switch (action.kind) {
-        case Action::Click:
-            QTest::mouseClick(target, Qt::LeftButton, {}, qobject_cast<QRadioButton *>(target) ? QPoint(6, 8) : target->rect().center());
-            break;
-        case Action::Type: // into the box the user clicks first, at the end of its text
-            QTest::mouseClick(target, Qt::LeftButton);
-            QTest::keyClick(target, Qt::Key_End);
-            QTest::keyClicks(target, action.text);
-            break;
-        case Action::Key: // to the window's focused control, if it has one
-            focus = focus && focus->window() == target ? focus : target;
-            action.text == "Backtab" ? QTest::keyClick(focus, Qt::Key_Tab, Qt::ShiftModifier)
-                                     : QTest::keyClick(focus, QKeySequence::fromString(action.text)[0].key());
-            break;
-        case Action::Menu: item->trigger(); break;
-        case Action::Close: target->close(); break;
-        case Action::Point: {
-            under = under ? under : target;
-            QMouseEvent move(QEvent::MouseMove, under->mapFrom(target, action.at), target->mapToGlobal(action.at), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(under, &move);
-        }
-        }
+        stepFailed = drive::run(action.step);
         // What an event loop would do between two actions; a queue left to grow slows every post.
         QCoreApplication::sendPostedEvents();
-        const QString &t = action.target;
-        const bool click = action.kind == Action::Click;
+        const QString t = action.target();
+        const bool click = action.verb() == u"click";
         if (ended || !main)
             return;
-        if (action.kind == Action::Type && t == "TxtCoeff")
-            model.typeCoefficient(action.text, domainEmpty);
+        if (action.verb() == u"append" && t == "TxtCoeff")
+            model.typeCoefficient(action.text(), domainEmpty);
         else if (click && t == "CmdGrid")
             model.gridSet = model.gridSet || rangeOk;
         else if (click && t == "CmdContin")
@@ -273,7 +239,7 @@ class TstRandomActions : public QObject {
             model.curves = std::min(model.curves + 1, 32767);
         else if (item && t == "mnuNew")
             model.settings(false);
-        else if ((click && t == "Cmd") || (action.kind == Action::Close && t == "frmCurve"))
+        else if ((click && t == "Cmd") || (action.verb() == u"close" && t == "frmCurve"))
             model.settings(true);
     }
 
@@ -281,6 +247,8 @@ class TstRandomActions : public QObject {
     QString broken()
     {
         Windows &w = windows();
+        if (!stepFailed.isEmpty())
+            return stepFailed;
         if (ended)
             return {};
         if (shownWindows().isEmpty())
@@ -331,7 +299,7 @@ class TstRandomActions : public QObject {
     }
 
     // Runs the list from a fresh start: the first broken invariant, or nothing.
-    QString replay(QList<Action> list, std::mt19937 *random = nullptr)
+    QString replay(QList<Action> &list, std::mt19937 *random = nullptr)
     {
         dialogs.random = random;
         start();
@@ -353,7 +321,7 @@ private slots:
             if (!text.contains("does not support"))
                 qt_message_output(type, context, text);
         });
-        dialogs.folder = folder.path();
+        QVERIFY(QDir::setCurrent(folder.path()));
         setDialogService(&dialogs);
         windows().quit = [this] { ended = true; };
     }
@@ -379,7 +347,8 @@ private slots:
         QList<Action> history; // since the last fresh start
         QElapsedTimer timer;
         timer.start();
-        replay({}, &random);
+        QList<Action> none;
+        replay(none, &random);
         for (int i = 0, actions = property("actions").toInt(); i < actions; ++i) {
             history << pick(random);
             perform(history.last());
@@ -391,10 +360,13 @@ private slots:
                         shorter.remove(at, chunk);
                         replay(shorter).isEmpty() ? void(at += chunk) : void(history = shorter);
                     }
-                QStringList lines{QStringLiteral("seed %1, action %2: %3\nshrunk to %4 actions:").arg(seed).arg(i).arg(b).arg(history.size())};
+                const QString shrunk = replay(history);
+                QStringList row;
                 for (const Action &a : history)
-                    lines << "  " + a.describe();
-                QFAIL(qPrintable(lines.join('\n')));
+                    if (a.done)
+                        row << a.replies << a.step;
+                QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nshrunk to a row for scenarios.txt, where %4:\nseed %1 | start; %5")
+                                     .arg(seed).arg(i).arg(b, shrunk, row.join(QStringLiteral("; ")))));
             }
             if (ended)
                 history.clear(), start();

@@ -84,6 +84,10 @@ QString run(const QString &script)
             static_cast<QLineEdit *>(widget)->selectAll();
             QTest::keyClick(widget, Qt::Key_Delete);
             QTest::keyClicks(widget, rest);
+        } else if (verb == u"append" && qobject_cast<QLineEdit *>(widget)) {
+            QTest::mouseClick(widget, Qt::LeftButton);
+            QTest::keyClick(widget, Qt::Key_End);
+            QTest::keyClicks(widget, rest);
         } else if (verb == u"close") {
             widget->close(); // as the window's frame closes it
         } else if (verb == u"point") {
@@ -93,13 +97,13 @@ QString run(const QString &script)
             // The pointer moves by whole pixels of 15 twips; a place between them goes to the surface's handler.
             if (curve && widget == curve->PicCurve && (std::fmod(twips.x(), 15) != 0 || std::fmod(twips.y(), 15) != 0)) {
                 curve->PicCurve_MouseMove(float(twips.x()), float(twips.y()));
-            } else {
+            } else { // to the control under the pointer, as the window system reports it
                 const QPoint pixel = (twips / 15).toPoint();
-                QMouseEvent move(QEvent::MouseMove, pixel, widget->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-                QApplication::sendEvent(widget, &move);
+                QWidget *under = widget->childAt(pixel) ? widget->childAt(pixel) : widget;
+                QMouseEvent move(QEvent::MouseMove, under->mapFrom(widget, pixel), widget->mapToGlobal(pixel), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(under, &move);
             }
-        } else if (verb == u"focus") {
-            widget->setFocus();
         } else if (verb == u"leave") {
             QEvent leave(QEvent::Leave);
             QApplication::sendEvent(widget, &leave);

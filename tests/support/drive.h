@@ -1,6 +1,7 @@
 // Drives the real windows as a user would, from a short script of steps separated by ';':
 //   click <control>      a mouse click on it (it must be visible and enabled)
 //   type <box> <text>    replaces the box's text key by key (the rest of the step, blanks kept)
+//   append <box> <text>  clicks into the box and types at the end of its text
 //   menu <item>          chooses the menu item
 //   key <control> <key>  a key press, by its name (Tab, Return, Escape, F1, A, ...)
 //   point <control> [x y]  the pointer moved onto it, or to x y twips in it (PicCurve takes any twip)
