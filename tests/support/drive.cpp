@@ -104,6 +104,8 @@ QString run(const QString &script)
                                  Qt::NoButton, Qt::NoModifier);
                 QApplication::sendEvent(under, &move);
             }
+        } else if (verb == u"focus") {
+            widget->setFocus();
         } else if (verb == u"leave") {
             QEvent leave(QEvent::Leave);
             QApplication::sendEvent(widget, &leave);

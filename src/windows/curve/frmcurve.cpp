@@ -39,7 +39,10 @@ public:
             return QAccessibleWidget::text(t);
         const auto *surface = static_cast<const ImageSurface *>(widget());
         const auto *curve = qobject_cast<const FrmCurve *>(surface->window());
-        const QString scale = curve ? curve->LblScale->text() + QStringLiteral(". ") : QString();
+        // The caption after a closed curve window ends with its own full stop.
+        QString scale = curve ? curve->LblScale->text() : QString();
+        if (!scale.isEmpty())
+            scale += scale.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ");
         if (surface->curveLabels().isEmpty())
             return scale + QStringLiteral("No curves drawn.");
         return scale + QStringLiteral("Curves: ") + surface->curveLabels().join(QStringLiteral("; ")) + u'.';
