@@ -2,7 +2,11 @@
 
 #include <QSaveFile>
 
+#include <csignal>
+
 namespace zelta {
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool writeAll(QIODevice &device, const QByteArray &bytes, QString &error)
 {
@@ -21,6 +25,7 @@ bool writeAll(QIODevice &device, const QByteArray &bytes, QString &error)
 
 bool saveFile(const QString &fileName, const std::function<bool(QIODevice &, QString &)> &write, QString *error)
 {
+    ignoreFileSizeSignal();
     QSaveFile file(fileName);
     QString reason;
     // Unbuffered: commit() writes out a buffer without telling when that fails (a full disk),

@@ -10,6 +10,10 @@ class QIODevice;
 
 namespace zelta {
 
+// A write past the file-size limit (ulimit -f) then fails with "File too large" instead of
+// ending the program. Every save does it; start-up does it for the whole program.
+void ignoreFileSizeSignal();
+
 // Writes all the bytes; on failure the reason is in error.
 bool writeAll(QIODevice &device, const QByteArray &bytes, QString &error);
 
