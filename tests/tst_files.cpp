@@ -100,6 +100,8 @@ private slots:
         QTest::newRow("PNG, read-only folder") << int(Png2) << -1 << readOnly;
         QTest::newRow("SVG, part fits") << int(Svg) << 20000 << "File too large";
         QTest::newRow("PNG four times, part fits") << int(Png4) << 20000 << "File too large";
+        QTest::newRow("printed to a file, part fits") << int(Print) << 3000 << "File too large";
+        QTest::newRow("printed to a read-only folder") << int(Print) << -1 << readOnly;
     }
     // A file that cannot be written whole is told with the system's reason (a full disk, as far as
     // the writer can tell, or a folder it may not write to); the earlier file and the picture stay.

@@ -1,8 +1,11 @@
 #include "platform/savefile.h"
 
 #include <QSaveFile>
+#include <QTemporaryFile>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 namespace zelta {
 
@@ -38,6 +41,32 @@ bool saveFile(const QString &fileName, const std::function<bool(QIODevice &, QSt
         reason = file.errorString();
     }
     file.cancelWriting();
+    if (error)
+        *error = reason;
+    return false;
+}
+
+bool saveFileByName(const QString &fileName, const std::function<bool(const QString &)> &write,
+                    const std::function<bool(const QByteArray &)> &complete, QString *error)
+{
+    ignoreFileSizeSignal();
+    // Beside the file: on the same disk, under the same limits.
+    QTemporaryFile written(fileName + QStringLiteral(".XXXXXX"));
+    QString reason;
+    if (!written.open()) {
+        reason = written.errorString();
+    } else {
+        errno = 0;
+        const bool ended = write(written.fileName());
+        // The writer's last act is to close its file, so a failed write there left the reason.
+        const int cause = errno;
+        const QByteArray bytes = written.readAll();
+        // Then written as every file is, with the permissions a new or replaced file gets.
+        if (ended && complete(bytes))
+            return saveFile(
+                fileName, [&bytes](QIODevice &device, QString &why) { return writeAll(device, bytes, why); }, error);
+        reason = cause ? QString::fromLocal8Bit(std::strerror(cause)) : QStringLiteral("it was not written whole");
+    }
     if (error)
         *error = reason;
     return false;

@@ -22,4 +22,9 @@ bool writeAll(QIODevice &device, const QByteArray &bytes, QString &error);
 bool saveFile(const QString &fileName, const std::function<bool(QIODevice &, QString &)> &write,
               QString *error = nullptr);
 
+// As saveFile, for a writer that opens the file by its name itself (a printer) and does not tell
+// when a write fails: it writes a temporary beside the file, which complete() must find whole.
+bool saveFileByName(const QString &fileName, const std::function<bool(const QString &)> &write,
+                    const std::function<bool(const QByteArray &)> &complete, QString *error = nullptr);
+
 } // namespace zelta

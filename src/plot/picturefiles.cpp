@@ -123,4 +123,18 @@ bool printPicture(const SurfaceRecord &record, QPrinter &printer, bool fitToPage
     return painter.end();
 }
 
+bool printPictureToFile(const SurfaceRecord &record, QPrinter &printer, bool fitToPage, QString &error)
+{
+    const QString fileName = printer.outputFileName();
+    const auto print = [&](const QString &temporary) {
+        printer.setOutputFileName(temporary);
+        return printPicture(record, printer, fitToPage);
+    };
+    // Qt's PDF writer goes on past a failed write; a whole file ends with its trailer's mark.
+    const auto whole = [](const QByteArray &pdf) { return pdf.trimmed().endsWith("%%EOF"); };
+    const bool saved = saveFileByName(fileName, print, whole, &error);
+    printer.setOutputFileName(fileName);
+    return saved;
+}
+
 } // namespace zelta

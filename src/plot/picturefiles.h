@@ -26,7 +26,10 @@ extern const std::array<PictureType, 5> PictureTypes;
 bool writePicture(const SurfaceRecord &record, const PictureType &type, QIODevice &device, QString &error);
 
 // Prints the picture at its true size centred within the page's margins, or as large as fits
-// there; false when the printer could not be started.
+// there; false when the printer did not start or did not finish the job.
 bool printPicture(const SurfaceRecord &record, QPrinter &printer, bool fitToPage);
+// Prints to the printer's output file as a save does: the earlier file stays unless the new one
+// is written whole. On failure the reason is in error.
+bool printPictureToFile(const SurfaceRecord &record, QPrinter &printer, bool fitToPage, QString &error);
 
 } // namespace zelta

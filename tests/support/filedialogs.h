@@ -18,7 +18,8 @@ namespace files {
 
 using namespace zelta;
 
-enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp }; // the rows of the Export dialog's list, and Save as Bitmap
+// The rows of the Export dialog's list, Save as Bitmap, and Print to a PDF file.
+enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp, Print };
 
 // Answers the save, picture and printer dialogs from queues; the printer writes a PDF file.
 class FileDialogs : public ScriptedDialogs {
@@ -51,6 +52,10 @@ public:
         if (type == Bmp) {
             saveNames << name;
             windows().frmCurve()->CmdSave_Click();
+        } else if (type == Print) {
+            printTo = name;
+            windows().frmCurve()->mnuPrint_Click();
+            printTo.clear();
         } else {
             pictureNames << PictureName{name, type};
             windows().frmCurve()->mnuExport_Click();

@@ -75,9 +75,14 @@ void FrmCurve::mnuPrint_Click()
     printer.setDocName(QStringLiteral("Zeltaplot"));
     if (!dialogs().setUpPrinter(printer, m_fitToPage))
         return;
-    if (!printPicture(PicCurve->record(), printer, m_fitToPage)) {
-        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        dialogs().message(QStringLiteral("The picture was not printed: %1 could not be opened.").arg(where));
+    const QString fileName = printer.outputFileName();
+    QString reason;
+    if (!fileName.isEmpty()) {
+        if (!printPictureToFile(PicCurve->record(), printer, m_fitToPage, reason))
+            dialogs().message(QStringLiteral("The picture was not saved to %1: %2").arg(fileName, reason));
+    } else if (!printPicture(PicCurve->record(), printer, m_fitToPage)) {
+        dialogs().message(QStringLiteral("The picture was not printed: the printer %1 did not take it.")
+                              .arg(printer.printerName()));
     }
 }
 
