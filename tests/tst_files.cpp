@@ -87,6 +87,29 @@ private slots:
         QCOMPARE(seen, (QStringList{"Bitmaps (*.bmp)", "bmp", "confirms"}));
     }
 
+    // The print dialog with the picture's choice: each access key leads to one control.
+    void printDialogKeys()
+    {
+        QList<QKeySequence> keys;
+        QTimer::singleShot(200, this, [&keys] {
+            QWidget *box = QApplication::activeModalWidget();
+            for (const QWidget *w : box->findChildren<QWidget *>()) {
+                if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+                    keys << QKeySequence::mnemonic(button->text());
+                else if (const auto *label = qobject_cast<const QLabel *>(w))
+                    keys << QKeySequence::mnemonic(label->text());
+            }
+            box->close();
+        });
+        QPrinter printer;
+        bool fit = false;
+        QtDialogService().setUpPrinter(printer, fit);
+        keys.removeAll(QKeySequence());
+        QVERIFY(keys.size() > 3);
+        for (const QKeySequence &key : keys)
+            QVERIFY2(keys.count(key) == 1, qPrintable(key.toString()));
+    }
+
     void failedSave_data()
     {
         QTest::addColumn<int>("type");

@@ -145,7 +145,8 @@ bool QtDialogService::setUpPrinter(QPrinter &printer, bool &fitToPage)
     QPrintDialog box(&printer, dialogParent());
     auto *picture = new QWidget;
     picture->setWindowTitle(QStringLiteral("Picture"));
-    auto *fit = new QCheckBox(QStringLiteral("&Fit to page"), picture);
+    // Alt+F is the dialog's own "Output file".
+    auto *fit = new QCheckBox(QStringLiteral("Fi&t to page"), picture);
     fit->setObjectName(QStringLiteral("fitToPage"));
     fit->setChecked(fitToPage);
     (new QVBoxLayout(picture))->addWidget(fit);
