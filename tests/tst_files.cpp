@@ -43,7 +43,9 @@ private slots:
         QTest::newRow("bitmap, a quote") << int(Bmp) << "my\"plot" << "" << QByteArray();
         QTest::newRow("PNG by default") << int(Png1) << "plot" << "plot.png" << QByteArray("\x89PNG");
         QTest::newRow("PDF chosen") << int(Pdf) << "plot" << "plot.pdf" << QByteArray("%PDF");
-        QTest::newRow("SVG typed, PDF chosen") << int(Pdf) << "plot.svg" << "plot.svg" << QByteArray("<?xml");
+        QTest::newRow("PNG typed, PDF chosen") << int(Pdf) << "plot.png " << "plot.png" << QByteArray("\x89PNG");
+        QTest::newRow("JPEG typed, PNG chosen") << int(Png1) << "plot.jpg" << "plot.jpg.png" << QByteArray("\x89PNG");
+        QTest::newRow("BMP typed, SVG chosen") << int(Svg) << "plot.bmp" << "plot.bmp" << QByteArray("BM");
         QTest::newRow("export, a quote") << int(Svg) << "\"a\" \"b\"" << "" << QByteArray();
         // Last: the dialogs open where the last picture went.
         QTest::newRow("bitmap, in a folder") << int(Bmp) << "sub/plot" << "sub/plot.bmp" << QByteArray("BM");
@@ -59,19 +61,52 @@ private slots:
         FileDialogs dialogs;
         dialogs.realDialogs = true;
         QVERIFY(QDir().mkpath("sub"));
-        QTimer::singleShot(200, this, [=] {
+        QString asked; // the name the dialog would ask about replacing
+        QTimer::singleShot(200, this, [=, &asked] {
             auto *box = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (type != Bmp && type != Png1)
                 box->selectNameFilter(QString::fromLatin1(PictureTypes[type].filter));
             QTest::keyClicks(QApplication::focusWidget(), typed + u'\r');
+            asked = QDir::current().relativeFilePath(box->selectedFiles().value(0));
             if (auto *still = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
                 still->reject();
         });
         type == Bmp ? windows().frmCurve()->CmdSave_Click() : windows().frmCurve()->mnuExport_Click();
         QCOMPARE(bytesOf(file).left(starts.size()), starts);
+        QCOMPARE(asked, file.isEmpty() ? asked : file);
         const QString refusal = QStringLiteral("The picture cannot be saved as %1: a file name must not contain a double quote (\").");
         QCOMPARE(dialogs.messages, file.isEmpty() ? QStringList{refusal.arg(typed)} : QStringList());
         QVERIFY(QDir("sub").removeRecursively());
+    }
+
+    void typedSuffix_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("chosen"); // in the Export dialog's list
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("type");
+        QTest::newRow("unknown suffix") << "graph.jpg" << int(Png1) << "graph.jpg.png" << int(Png1);
+        QTest::newRow("another type's") << "graph.png " << int(Pdf) << "graph.png" << int(Png1);
+        QTest::newRow("none") << "graph" << int(Svg) << "graph.svg" << int(Svg);
+        QTest::newRow("the chosen one's") << "graph.png" << int(Png4) << "graph.png" << int(Png4);
+        QTest::newRow("capitals") << "Graph.PDF" << int(Png2) << "Graph.PDF" << int(Pdf);
+        QTest::newRow("bitmap") << "graph.bmp" << int(Svg) << "graph.bmp" << int(Bmp);
+        QTest::newRow("a dot at the end") << "graph." << int(Pdf) << "graph.pdf" << int(Pdf);
+        QTest::newRow("a dot in the folder") << "my.plots/graph  " << int(Png1) << "my.plots/graph.png" << int(Png1);
+    }
+    // A name typed in the Export dialog: a known suffix chooses its type, any other gets the chosen one's.
+    void typedSuffix()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, chosen);
+        QFETCH(QString, file);
+        QFETCH(int, type);
+        QStringList filters;
+        for (const PictureType &t : PictureTypes)
+            filters << t.filter;
+        const DialogService::PictureName name = typedPictureName(typed, filters, chosen);
+        QCOMPARE(name.fileName, file);
+        QCOMPARE(name.type, type);
     }
 
     // The real bitmap dialog saves bitmaps and asks before it replaces a file.
