@@ -249,25 +249,30 @@ private slots:
 
     void menu_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("right button") << "";
-        QTest::newRow("Menu key") << "Menu";
-        QTest::newRow("Shift+F10") << "Shift+F10";
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("how"); // a key, or none: the right button on the control
+        QTest::newRow("right button") << "PicCurve" << "";
+        QTest::newRow("right button on a button") << "Cmd" << "";
+        QTest::newRow("Menu key on a button") << "Cmd" << "Menu";
+        QTest::newRow("Shift+F10 on a button") << "CmdSave" << "Shift+F10";
     }
-    // The surface's menu opens by mouse and keyboard with its four spoken items; Export... asks.
+    // The surface's menu is the window's one context menu, by mouse and keyboard wherever the
+    // focus is, with its four spoken items; Export... asks.
     void menu()
     {
+        QFETCH(QString, focus);
         QFETCH(QString, how);
         FileDialogs dialogs;
         FrmCurve *curve = windows().frmCurve();
         curve->showInFront();
         QVERIFY(QTest::qWaitForWindowActive(curve));
-        curve->PicCurve->setFocus();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100), curve->PicCurve->mapToGlobal(QPoint(100, 100)));
+        auto *control = qobject_cast<QWidget *>(drive::find(focus));
+        control->setFocus();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), control->mapToGlobal(QPoint(5, 5)));
         if (how.isEmpty())
-            QApplication::sendEvent(curve->PicCurve, &click);
+            QApplication::sendEvent(control, &click);
         else
-            DRIVE("key PicCurve " + how);
+            DRIVE("key " + focus + " " + how);
         QTRY_VERIFY(curve->PictureMenu->isVisible());
         QStringList names;
         QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(curve->PictureMenu);

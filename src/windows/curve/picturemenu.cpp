@@ -42,12 +42,13 @@ void FrmCurve::buildPictureMenu()
         action->setShortcut(QKeySequence(item.key));
         action->setShortcutContext(Qt::WidgetShortcut);
     }
-    PicCurve->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(PicCurve, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { PictureMenu->popup(PicCurve->mapToGlobal(at)); });
+    // The window's one context menu: the right button anywhere on it, or the Menu key or
+    // Shift+F10 wherever the focus is, the buttons' too.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PictureMenu->popup(mapToGlobal(at)); });
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
-        auto *shortcut = new QShortcut(key, PicCurve, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this,
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
                 [this] { PictureMenu->popup(PicCurve->mapToGlobal(PicCurve->rect().center())); });
     }
 }
