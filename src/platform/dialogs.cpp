@@ -30,6 +30,14 @@ QString suffixOf(const QString &filter)
     return filter.mid(start, filter.lastIndexOf(u')') - start);
 }
 
+QStringList suffixesOf(const QStringList &filters)
+{
+    QStringList suffixes;
+    for (const QString &filter : filters)
+        suffixes << suffixOf(filter);
+    return suffixes;
+}
+
 // The save dialog of every picture: a replaced file confirmed, opening where the last one went.
 class PictureFileDialog : public QFileDialog {
 public:
@@ -75,7 +83,7 @@ protected:
         // a folder's name opens the folder.
         if (m_bySuffix && !typed.isEmpty() && !QFileInfo(QDir(directory()).filePath(typed)).isDir()) {
             const DialogService::PictureName chosen =
-                typedPictureName(typed, nameFilters(), static_cast<int>(nameFilters().indexOf(selectedNameFilter())));
+                typedPictureName(typed, suffixesOf(nameFilters()), static_cast<int>(nameFilters().indexOf(selectedNameFilter())));
             // Choosing a filter rewrites the name's suffix, so the name comes after.
             selectNameFilter(nameFilters().value(chosen.type));
             edit->setText(chosen.fileName);
@@ -100,22 +108,21 @@ DialogService::PictureName DialogService::savePictureName(const QStringList &) {
 
 bool DialogService::setUpPrinter(QPrinter &, bool &) { return false; }
 
-DialogService::PictureName typedPictureName(const QString &typed, const QStringList &filters, int chosen)
+DialogService::PictureName typedPictureName(const QString &typed, const QStringList &suffixes, int chosen)
 {
     QString name = typed;
     while (name.endsWith(u' '))
         name.chop(1);
-    chosen = std::clamp(chosen, 0, static_cast<int>(filters.size()) - 1);
+    chosen = std::clamp(chosen, 0, static_cast<int>(suffixes.size()) - 1);
     const QString suffix = QFileInfo(name).suffix().toLower();
-    if (suffix == suffixOf(filters.value(chosen)))
+    // The chosen type first: a PNG at a larger size keeps its size.
+    if (suffix == suffixes.value(chosen))
         return {name, chosen};
-    for (qsizetype i = 0; i < filters.size(); ++i) {
-        if (suffixOf(filters[i]) == suffix)
-            return {name, static_cast<int>(i)};
-    }
+    if (suffixes.contains(suffix))
+        return {name, static_cast<int>(suffixes.indexOf(suffix))};
     if (!name.endsWith(u'.'))
         name += u'.';
-    return {name + suffixOf(filters.value(chosen)), chosen};
+    return {name + suffixes.value(chosen), chosen};
 }
 
 DialogService &dialogs()
@@ -158,7 +165,7 @@ DialogService::PictureName QtDialogService::savePictureName(const QStringList &f
     if (name.isEmpty())
         return {};
     // Again, for a dialog of the platform's own that our accept() never saw.
-    return typedPictureName(name, filters, static_cast<int>(filters.indexOf(box.selectedNameFilter())));
+    return typedPictureName(name, suffixesOf(filters), static_cast<int>(filters.indexOf(box.selectedNameFilter())));
 }
 
 bool QtDialogService::setUpPrinter(QPrinter &printer, bool &fitToPage)

@@ -32,10 +32,10 @@ public:
     virtual bool setUpPrinter(QPrinter &printer, bool &fitToPage);
 };
 
-// A name typed for a picture, as file dialogs read one: a suffix of one of the filters chooses
-// that type, any other name is of the chosen type and gets its suffix; blanks at the end are no
-// part of the name.
-DialogService::PictureName typedPictureName(const QString &typed, const QStringList &filters, int chosen);
+// A name typed for a picture, as file dialogs read one: a suffix of one of the types ("png",
+// "svg", ...) chooses that type, any other name is of the chosen type and gets its suffix; blanks
+// at the end are no part of the name.
+DialogService::PictureName typedPictureName(const QString &typed, const QStringList &suffixes, int chosen);
 
 DialogService &dialogs();
 // Replaces the service (tests); nullptr brings back the Qt one.
