@@ -11,7 +11,6 @@
 #include <QBuffer>
 #include <QFileDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace files {
@@ -80,23 +79,5 @@ inline QByteArray bytesOf(const QString &name)
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Each test in a folder of its own, emptied after every function, with the main window shown.
-class FileTestCase : public QObject {
-    Q_OBJECT
-protected:
-    QTemporaryDir m_dir;
-
-private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
-    void init() { windows().frmMain()->show(); }
-    void cleanup()
-    {
-        windows().destroyAll();
-        QDir here(m_dir.path());
-        for (const QString &f : here.entryList(QDir::Files | QDir::Hidden))
-            QVERIFY(here.remove(f));
-    }
-};
 
 } // namespace files
