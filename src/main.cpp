@@ -1,5 +1,6 @@
 // Start-up: the command line, then the windows.
 #include "platform/fonts.h"
+#include "platform/savefile.h"
 #include "version.h"
 #include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
@@ -67,6 +68,8 @@ int main(int argc, char *argv[])
     if (const int code = commandLine(argc, argv); code >= 0)
         return code;
 
+    // A file-size limit makes a save fail with its reason; it must not end the program.
+    zelta::ignoreFileSizeSignal();
     qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -29,21 +30,30 @@ QString suffixOf(const QString &filter)
     return filter.mid(start, filter.lastIndexOf(u')') - start);
 }
 
+QStringList suffixesOf(const QStringList &filters)
+{
+    QStringList suffixes;
+    for (const QString &filter : filters)
+        suffixes << suffixOf(filter);
+    return suffixes;
+}
+
 // The save dialog of every picture: a replaced file confirmed, opening where the last one went.
 class PictureFileDialog : public QFileDialog {
 public:
-    explicit PictureFileDialog(QWidget *parent) : QFileDialog(parent)
+    // By suffix, the name typed chooses one of the filters' types; otherwise the dialog adds the
+    // first filter's suffix to a name typed without one.
+    PictureFileDialog(QWidget *parent, const QStringList &filters, bool bySuffix)
+        : QFileDialog(parent), m_bySuffix(bySuffix)
     {
         setAcceptMode(QFileDialog::AcceptSave);
         setFileMode(QFileDialog::AnyFile);
         setOption(QFileDialog::DontConfirmOverwrite, false);
         if (!lastFolder().isEmpty())
             setDirectory(lastFolder());
-    }
-    void setFilters(const QStringList &filters)
-    {
         setNameFilters(filters);
-        setDefaultSuffix(suffixOf(filters.value(0)));
+        if (!bySuffix)
+            setDefaultSuffix(suffixOf(filters.value(0)));
     }
     // The chosen name, or the empty one when cancelled.
     QString run()
@@ -56,20 +66,28 @@ public:
     }
 
 protected:
-    // Qt's file dialog reads a double quote as a list of names ("a" "b") and keeps only the
-    // quoted pieces, so a name typed with one would be saved under a part of it, in the
-    // dialog's folder: refuse it and keep the dialog open.
     void accept() override
     {
-        const auto *edit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (edit && edit->text().contains(u'"')) {
+        auto *edit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        const QString typed = edit ? edit->text() : QString();
+        // Qt's file dialog reads a double quote as a list of names ("a" "b") and keeps only the
+        // quoted pieces, so a name typed with one would be saved under a part of it, in the
+        // dialog's folder: refuse it and keep the dialog open.
+        if (typed.contains(u'"')) {
             dialogs().message(QStringLiteral("The picture cannot be saved as %1: "
                                              "a file name must not contain a double quote (\").")
-                                  .arg(edit->text()));
+                                  .arg(typed));
             return;
         }
-        // The suffix of the type chosen last, however it was chosen, for a name typed without one.
-        setDefaultSuffix(suffixOf(selectedNameFilter()));
+        // Made the name it will be before the dialog asks whether to replace a file of that name;
+        // a folder's name opens the folder.
+        if (m_bySuffix && !typed.isEmpty() && !QFileInfo(QDir(directory()).filePath(typed)).isDir()) {
+            const DialogService::PictureName chosen =
+                typedPictureName(typed, suffixesOf(nameFilters()), static_cast<int>(nameFilters().indexOf(selectedNameFilter())));
+            // Choosing a filter rewrites the name's suffix, so the name comes after.
+            selectNameFilter(nameFilters().value(chosen.type));
+            edit->setText(chosen.fileName);
+        }
         QFileDialog::accept();
     }
 
@@ -80,6 +98,8 @@ private:
         static QString folder;
         return folder;
     }
+
+    bool m_bySuffix;
 };
 
 } // namespace
@@ -87,6 +107,23 @@ private:
 DialogService::PictureName DialogService::savePictureName(const QStringList &) { return {}; }
 
 bool DialogService::setUpPrinter(QPrinter &, bool &) { return false; }
+
+DialogService::PictureName typedPictureName(const QString &typed, const QStringList &suffixes, int chosen)
+{
+    QString name = typed;
+    while (name.endsWith(u' '))
+        name.chop(1);
+    chosen = std::clamp(chosen, 0, static_cast<int>(suffixes.size()) - 1);
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    // The chosen type first: a PNG at a larger size keeps its size.
+    if (suffix == suffixes.value(chosen))
+        return {name, chosen};
+    if (suffixes.contains(suffix))
+        return {name, static_cast<int>(suffixes.indexOf(suffix))};
+    if (!name.endsWith(u'.'))
+        name += u'.';
+    return {name + suffixes.value(chosen), chosen};
+}
 
 DialogService &dialogs()
 {
@@ -118,26 +155,17 @@ QString QtDialogService::input(const QString &prompt)
 
 QString QtDialogService::saveBitmapName()
 {
-    PictureFileDialog box(dialogParent());
-    box.setFilters({QStringLiteral("Bitmaps (*.bmp)")});
-    return box.run();
+    return PictureFileDialog(dialogParent(), {QStringLiteral("Bitmaps (*.bmp)")}, false).run();
 }
 
 DialogService::PictureName QtDialogService::savePictureName(const QStringList &filters)
 {
-    PictureFileDialog box(dialogParent());
-    box.setFilters(filters);
-    PictureName chosen{box.run(), static_cast<int>(std::max<qsizetype>(0, filters.indexOf(box.selectedNameFilter())))};
-    const QString suffix = QFileInfo(chosen.fileName).suffix().toLower();
-    if (suffix != suffixOf(filters.value(chosen.type))) {
-        for (qsizetype i = 0; i < filters.size(); ++i) {
-            if (suffixOf(filters[i]) == suffix) {
-                chosen.type = static_cast<int>(i);
-                break;
-            }
-        }
-    }
-    return chosen;
+    PictureFileDialog box(dialogParent(), filters, true);
+    const QString name = box.run();
+    if (name.isEmpty())
+        return {};
+    // Again, for a dialog of the platform's own that our accept() never saw.
+    return typedPictureName(name, suffixesOf(filters), static_cast<int>(filters.indexOf(box.selectedNameFilter())));
 }
 
 bool QtDialogService::setUpPrinter(QPrinter &printer, bool &fitToPage)
@@ -145,7 +173,8 @@ bool QtDialogService::setUpPrinter(QPrinter &printer, bool &fitToPage)
     QPrintDialog box(&printer, dialogParent());
     auto *picture = new QWidget;
     picture->setWindowTitle(QStringLiteral("Picture"));
-    auto *fit = new QCheckBox(QStringLiteral("&Fit to page"), picture);
+    // Alt+F is the dialog's own "Output file".
+    auto *fit = new QCheckBox(QStringLiteral("Fi&t to page"), picture);
     fit->setObjectName(QStringLiteral("fitToPage"));
     fit->setChecked(fitToPage);
     (new QVBoxLayout(picture))->addWidget(fit);

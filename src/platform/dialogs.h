@@ -25,12 +25,17 @@ public:
         int type = 0;     // index of the chosen filter
     };
     // A save dialog for a picture of one of the types, each a filter such as "SVG drawing (*.svg)";
-    // a name typed with another type's suffix is of that type. A service that cannot ask cancels.
+    // the name typed is read as typedPictureName reads it. A service that cannot ask cancels.
     virtual PictureName savePictureName(const QStringList &filters);
     // The print dialog for the printer, with a choice to fit the picture to the page; false when
     // cancelled. A service that cannot ask cancels.
     virtual bool setUpPrinter(QPrinter &printer, bool &fitToPage);
 };
+
+// A name typed for a picture, as file dialogs read one: a suffix of one of the types ("png",
+// "svg", ...) chooses that type, any other name is of the chosen type and gets its suffix; blanks
+// at the end are no part of the name.
+DialogService::PictureName typedPictureName(const QString &typed, const QStringList &suffixes, int chosen);
 
 DialogService &dialogs();
 // Replaces the service (tests); nullptr brings back the Qt one.

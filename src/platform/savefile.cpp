@@ -1,8 +1,15 @@
 #include "platform/savefile.h"
 
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 namespace zelta {
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool writeAll(QIODevice &device, const QByteArray &bytes, QString &error)
 {
@@ -21,6 +28,7 @@ bool writeAll(QIODevice &device, const QByteArray &bytes, QString &error)
 
 bool saveFile(const QString &fileName, const std::function<bool(QIODevice &, QString &)> &write, QString *error)
 {
+    ignoreFileSizeSignal();
     QSaveFile file(fileName);
     QString reason;
     // Unbuffered: commit() writes out a buffer without telling when that fails (a full disk),
@@ -33,6 +41,32 @@ bool saveFile(const QString &fileName, const std::function<bool(QIODevice &, QSt
         reason = file.errorString();
     }
     file.cancelWriting();
+    if (error)
+        *error = reason;
+    return false;
+}
+
+bool saveFileByName(const QString &fileName, const std::function<bool(const QString &)> &write,
+                    const std::function<bool(const QByteArray &)> &complete, QString *error)
+{
+    ignoreFileSizeSignal();
+    // Beside the file: on the same disk, under the same limits.
+    QTemporaryFile written(fileName + QStringLiteral(".XXXXXX"));
+    QString reason;
+    if (!written.open()) {
+        reason = written.errorString();
+    } else {
+        errno = 0;
+        const bool ended = write(written.fileName());
+        // The writer's last act is to close its file, so a failed write there left the reason.
+        const int cause = errno;
+        const QByteArray bytes = written.readAll();
+        // Then written as every file is, with the permissions a new or replaced file gets.
+        if (ended && complete(bytes))
+            return saveFile(
+                fileName, [&bytes](QIODevice &device, QString &why) { return writeAll(device, bytes, why); }, error);
+        reason = cause ? QString::fromLocal8Bit(std::strerror(cause)) : QStringLiteral("it was not written whole");
+    }
     if (error)
         *error = reason;
     return false;

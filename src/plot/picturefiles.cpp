@@ -17,12 +17,13 @@
 namespace zelta {
 
 // clang-format off
-const std::array<PictureType, 5> PictureTypes{{
+const std::array<PictureType, 6> PictureTypes{{
     {PictureType::Png, 1, "PNG picture, screen size (*.png)", "png"},
     {PictureType::Png, 2, "PNG picture, twice the screen size (*.png)", "png"},
     {PictureType::Png, 4, "PNG picture, four times the screen size (*.png)", "png"},
     {PictureType::Svg, 1, "SVG drawing (*.svg)", "svg"},
     {PictureType::Pdf, 1, "PDF document (*.pdf)", "pdf"},
+    {PictureType::Bmp, 1, "Bitmap, screen size (*.bmp)", "bmp"},
 }};
 // clang-format on
 
@@ -31,7 +32,7 @@ namespace {
 constexpr double TwipsPerInch = 1440;
 constexpr double TwipsPerPoint = 20;
 
-QByteArray png(const SurfaceRecord &record, int scale, QString &error)
+QByteArray bitmap(const SurfaceRecord &record, int scale, const char *format, QString &error)
 {
     QImage picture = replayedImage(record, scale);
     // Its resolution says how large it is on paper: the surface's true size.
@@ -41,7 +42,7 @@ QByteArray png(const SurfaceRecord &record, int scale, QString &error)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
+    QImageWriter writer(&buffer, format);
     if (!writer.write(picture))
         error = writer.errorString();
     return bytes;
@@ -91,7 +92,8 @@ bool writePicture(const SurfaceRecord &record, const PictureType &type, QIODevic
     QByteArray bytes;
     switch (type.kind) {
     case PictureType::Png:
-        bytes = png(record, type.scale, error);
+    case PictureType::Bmp:
+        bytes = bitmap(record, type.scale, type.kind == PictureType::Png ? "png" : "bmp", error);
         if (!error.isEmpty())
             return false;
         break;
@@ -121,6 +123,20 @@ bool printPicture(const SurfaceRecord &record, QPrinter &printer, bool fitToPage
     painter.scale(perTwip * zoom, perTwip * zoom);
     replay(record, painter, TwipsPerPixel);
     return painter.end();
+}
+
+bool printPictureToFile(const SurfaceRecord &record, QPrinter &printer, bool fitToPage, QString &error)
+{
+    const QString fileName = printer.outputFileName();
+    const auto print = [&](const QString &temporary) {
+        printer.setOutputFileName(temporary);
+        return printPicture(record, printer, fitToPage);
+    };
+    // Qt's PDF writer goes on past a failed write; a whole file ends with its trailer's mark.
+    const auto whole = [](const QByteArray &pdf) { return pdf.trimmed().endsWith("%%EOF"); };
+    const bool saved = saveFileByName(fileName, print, whole, &error);
+    printer.setOutputFileName(fileName);
+    return saved;
 }
 
 } // namespace zelta

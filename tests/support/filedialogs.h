@@ -11,14 +11,14 @@
 #include <QBuffer>
 #include <QFileDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace files {
 
 using namespace zelta;
 
-enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp }; // the rows of the Export dialog's list, and Save as Bitmap
+// The rows of the Export dialog's list, Save as Bitmap, and Print to a PDF file.
+enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp, Print };
 
 // Answers the save, picture and printer dialogs from queues; the printer writes a PDF file.
 class FileDialogs : public ScriptedDialogs {
@@ -51,6 +51,10 @@ public:
         if (type == Bmp) {
             saveNames << name;
             windows().frmCurve()->CmdSave_Click();
+        } else if (type == Print) {
+            printTo = name;
+            windows().frmCurve()->mnuPrint_Click();
+            printTo.clear();
         } else {
             pictureNames << PictureName{name, type};
             windows().frmCurve()->mnuExport_Click();
@@ -75,23 +79,5 @@ inline QByteArray bytesOf(const QString &name)
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Each test in a folder of its own, emptied after every function, with the main window shown.
-class FileTestCase : public QObject {
-    Q_OBJECT
-protected:
-    QTemporaryDir m_dir;
-
-private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
-    void init() { windows().frmMain()->show(); }
-    void cleanup()
-    {
-        windows().destroyAll();
-        QDir here(m_dir.path());
-        for (const QString &f : here.entryList(QDir::Files | QDir::Hidden))
-            QVERIFY(here.remove(f));
-    }
-};
 
 } // namespace files

@@ -46,7 +46,7 @@ protected:
 private:
     // The main window's controls as a reset leaves them (reset steps 3 and 4).
     void resetMainWindow();
-    // The surface's menu, opened by the right button, the Menu key or Shift+F10.
+    // The surface's menu, opened by the right button, the Menu key or Shift+F10 anywhere in the window.
     void buildPictureMenu();
 
     bool m_fitToPage = false; // the last choice in the print dialog

@@ -42,12 +42,13 @@ void FrmCurve::buildPictureMenu()
         action->setShortcut(QKeySequence(item.key));
         action->setShortcutContext(Qt::WidgetShortcut);
     }
-    PicCurve->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(PicCurve, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { PictureMenu->popup(PicCurve->mapToGlobal(at)); });
+    // The window's one context menu: the right button anywhere on it, or the Menu key or
+    // Shift+F10 wherever the focus is, the buttons' too.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PictureMenu->popup(mapToGlobal(at)); });
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
-        auto *shortcut = new QShortcut(key, PicCurve, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this,
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
                 [this] { PictureMenu->popup(PicCurve->mapToGlobal(PicCurve->rect().center())); });
     }
 }
@@ -75,9 +76,14 @@ void FrmCurve::mnuPrint_Click()
     printer.setDocName(QStringLiteral("Zeltaplot"));
     if (!dialogs().setUpPrinter(printer, m_fitToPage))
         return;
-    if (!printPicture(PicCurve->record(), printer, m_fitToPage)) {
-        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        dialogs().message(QStringLiteral("The picture was not printed: %1 could not be opened.").arg(where));
+    const QString fileName = printer.outputFileName();
+    QString reason;
+    if (!fileName.isEmpty()) {
+        if (!printPictureToFile(PicCurve->record(), printer, m_fitToPage, reason))
+            dialogs().message(QStringLiteral("The picture was not saved to %1: %2").arg(fileName, reason));
+    } else if (!printPicture(PicCurve->record(), printer, m_fitToPage)) {
+        dialogs().message(QStringLiteral("The picture was not printed: the printer %1 did not take it.")
+                              .arg(printer.printerName()));
     }
 }
 
