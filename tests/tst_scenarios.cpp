@@ -178,6 +178,21 @@ class TstScenarios : public QObject {
         return shot.isNull() ? QStringLiteral("picture %1: nothing to take").arg(what) : golden::mismatch(shot, name);
     }
 
+    static void compare(const QStringList &expected, const QStringList &now)
+    {
+        if (now == expected)
+            return;
+        QString diff;
+        for (const QString &l : expected)
+            if (!now.contains(l))
+                diff += QStringLiteral("\n  - ") + l;
+        for (const QString &l : now)
+            if (!expected.contains(l))
+                diff += QStringLiteral("\n  + ") + l;
+        QFAIL(qPrintable(QStringLiteral("the state differs from the snapshot (- expected, + now):") +
+                         (diff.isEmpty() ? QStringLiteral(" in its order") : diff)));
+    }
+
 public slots:
     void opened(const QUrl &url) { seen.notes << QStringLiteral("opened: ") + url.toString(); }
 
@@ -223,7 +238,7 @@ private slots:
     void start()
     {
         if (!Updating)
-            QCOMPARE(m_start.join(u'\n'), m_snapshots.value(QStringLiteral("start")).join(u'\n'));
+            compare(m_snapshots.value(QStringLiteral("start")), m_start);
     }
 
     void row_data()
@@ -269,20 +284,8 @@ private slots:
         const QStringList changes = dump::changes(m_start, dump::state(seen));
         QLocale::setDefault(QLocale::c());
         m_actual[name] = changes;
-        if (Updating)
-            return;
-        const QStringList expected = m_snapshots.value(name);
-        if (changes == expected)
-            return;
-        QString diff;
-        for (const QString &l : expected)
-            if (!changes.contains(l))
-                diff += QStringLiteral("\n  - ") + l;
-        for (const QString &l : changes)
-            if (!expected.contains(l))
-                diff += QStringLiteral("\n  + ") + l;
-        QFAIL(qPrintable(QStringLiteral("the state differs from the snapshot (- expected, + now):") +
-                         (diff.isEmpty() ? QStringLiteral(" in its order") : diff)));
+        if (!Updating)
+            compare(m_snapshots.value(name), changes);
     }
 };
 
