@@ -1,5 +1,5 @@
-// The picture as files and on paper: the real dialogs, failed saves, the files read back, the
-// graph's menu, and nothing else changed by any of them.
+// The picture as files and on paper: the real dialogs, failed saves, and the files read back by
+// other programs.
 #include "zeltatest.h"
 #include "equation/sketch.h"
 #include "filedialogs.h"
@@ -268,80 +268,6 @@ private slots:
                 if (x < 116 || x >= width - 116 || y < 116 || y >= page.height() - 116)
                     inMargins += qGray(page.pixel(x, y)) != 255;
         QCOMPARE(inMargins, 0);
-    }
-
-    // Saving, exporting, printing and cancelling leave the picture, the equation, the curve count
-    // and the colours to come as they were. The bitmap is the picture, 24 bits a pixel; larger PNGs
-    // have more pixels for each of the screen's (the Y axis at twip column 4600 as wide as the
-    // scale, on white) and a resolution that gives the true size, 96 dpi times the scale.
-    void changesNothing()
-    {
-        DRIVE("click CmdGrid; type TxtCoeff 2; click CmdContin; click CmdXSquare; click cmdSketch; menu mnuCurve06");
-        const QImage picture = windows().frmCurve()->PicCurve->Image();
-        const QString equation = frm->TxtEquation->text();
-        const auto curves = frm->state.CurveCount;
-        RandomSequence colours = programRandom();
-        FileDialogs dialogs;
-        for (int type = Png1; type <= Bmp; ++type)
-            dialogs.save(Type(type), QString::number(type));
-        windows().frmCurve()->mnuExport_Click(); // cancelled
-        dialogs.printTo = "printed.pdf";
-        windows().frmCurve()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(windows().frmCurve()));
-        DRIVE("key frmCurve Ctrl+P");
-        dialogs.printTo.clear();
-        windows().frmCurve()->mnuPrint_Click(); // cancelled
-        QCOMPARE(dialogs.messages, QStringList());
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), 7);
-        QCOMPARE(bytesOf(QString::number(Bmp)).size(), 54 + 453 * 1840);
-        QCOMPARE(QImage(QString::number(Bmp), "BMP"), picture);
-        for (const auto &[scale, size, dotsPerMeter] : {std::tuple{1, QSize(613, 453), 3780}, {2, QSize(1226, 906), 7559},
-                                                        {4, QSize(2453, 1813), 15118}}) {
-            const QImage png(QString::number(scale == 4 ? Png4 : scale - 1), "PNG");
-            QCOMPARE(png.size(), size);
-            QCOMPARE(png.dotsPerMeterX(), dotsPerMeter);
-            const int axis = 4600 * scale / 15;
-            QCOMPARE(png.pixel(axis - 1, 12 * scale), qRgb(255, 255, 255));
-            QCOMPARE(png.pixel(axis + scale - 1, 12 * scale), qRgb(100, 100, 100));
-            QCOMPARE(png.pixel(axis + scale, 12 * scale), qRgb(255, 255, 255));
-        }
-        QCOMPARE(windows().frmCurve()->PicCurve->Image(), picture);
-        QCOMPARE(frm->TxtEquation->text(), equation);
-        QCOMPARE(frm->state.CurveCount, curves);
-        QCOMPARE(nextCurveColour(programRandom()), nextCurveColour(colours));
-    }
-
-    void menu_data()
-    {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("how"); // a key, or none: the right button on the control
-        QTest::newRow("right button") << "PicCurve" << "";
-        QTest::newRow("right button on a button") << "Cmd" << "";
-        QTest::newRow("Menu key on a button") << "Cmd" << "Menu";
-        QTest::newRow("Shift+F10 on a button") << "CmdSave" << "Shift+F10";
-    }
-    // The graph's menu is the window's one context menu, by mouse and keyboard wherever the focus
-    // is, with its four spoken items (the X session picks them by their keys).
-    void menu()
-    {
-        QFETCH(QString, focus);
-        QFETCH(QString, how);
-        FrmCurve *curve = windows().frmCurve();
-        curve->showInFront();
-        QVERIFY(QTest::qWaitForWindowActive(curve));
-        auto *control = qobject_cast<QWidget *>(drive::find(focus));
-        control->setFocus();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), control->mapToGlobal(QPoint(5, 5)));
-        if (how.isEmpty())
-            QApplication::sendEvent(control, &click);
-        else
-            DRIVE("key " + focus + " " + how);
-        QTRY_VERIFY(curve->PictureMenu->isVisible());
-        QStringList names;
-        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(curve->PictureMenu);
-        for (int i = 0; i < menu->childCount(); ++i)
-            names << menu->child(i)->text(QAccessible::Name);
-        QCOMPARE(names, (QStringList{"Copy to Clipboard", "Save as Bitmap...", "Export...", "Print..."}));
     }
 };
 

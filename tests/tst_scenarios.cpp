@@ -96,11 +96,12 @@ class TstScenarios : public QObject {
         seen = {}; // what the start said is in the start state
     }
 
+    // What an event loop does before the user looks again, the Menu key's late popup included.
     void settle()
     {
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
+            QTest::qWait(1);
         }
     }
 
@@ -113,15 +114,14 @@ class TstScenarios : public QObject {
             m_dialogs->inputs << s.mid(s.indexOf(verb) + verb.size() + 1);
         } else if (verb == u"save") {
             m_dialogs->saveNames << rest;
-        } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf> <name>
-            const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf"}.indexOf(args.value(0)));
+        } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf|bmp> <name>
+            const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf", "bmp"}.indexOf(args.value(0)));
             m_dialogs->pictureNames << DialogService::PictureName{args.value(1), type};
             return drive::run(QStringLiteral("menu mnuExport"));
-        } else if (verb == u"print") { // print <name> [fit] [a6]
+        } else if (verb == u"printto") { // the next print dialog's answer: printto <name> [fit] [a6]
             m_dialogs->printTo = args.value(0);
             m_dialogs->fit = args.contains(u"fit");
             m_dialogs->paper = args.contains(u"a6") ? QPageSize::A6 : QPageSize::A4;
-            return drive::run(QStringLiteral("menu mnuPrint"));
         } else if (verb == u"value") { // a stored term: value <slot> <column>
             const double v = windows().frmMain()->state.term(args.value(0).toInt(), args.value(1).toInt());
             seen.notes << QStringLiteral("value %1,%2: %3").arg(args.value(0), args.value(1), QString::number(v, 'g', 12));
@@ -151,7 +151,7 @@ class TstScenarios : public QObject {
                 return s + QStringLiteral(": no such menu item");
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(menu)->child(int(menu->actions().indexOf(item)));
             a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        } else if (verb == u"picture") { // picture <window, PicCurve, message or input> <golden name>
+        } else if (verb == u"picture") { // picture <window, PicCurve, message, input or a file> <golden name>
             return picture(args.value(0), args.value(1));
         } else {
             return drive::run(s);
@@ -167,6 +167,8 @@ class TstScenarios : public QObject {
             QString where;
             shot = grabDialog(what == u"message", where);
             seen.notes << where;
+        } else if (QFile::exists(what)) { // a picture file written
+            shot = QImage(what);
         } else if (what == u"PicCurve") {
             shot = windows().frmCurve()->PicCurve->Image();
             // The record replayed through a painter is the same picture.

@@ -80,6 +80,9 @@ QString run(const QString &script)
             // A radio button takes the click on its indicator.
             const QPoint at = qobject_cast<QRadioButton *>(widget) ? QPoint(6, 8) : widget->rect().center();
             QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        } else if (verb == u"rightclick") { // the window system's context menu request after a right click
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(widget, &menu);
         } else if (verb == u"type" && qobject_cast<QLineEdit *>(widget)) {
             static_cast<QLineEdit *>(widget)->selectAll();
             QTest::keyClick(widget, Qt::Key_Delete);

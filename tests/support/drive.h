@@ -1,5 +1,6 @@
 // Drives the real windows as a user would, from a short script of steps separated by ';':
 //   click <control>      a mouse click on it (it must be visible and enabled)
+//   rightclick <control> the right button on it
 //   type <box> <text>    replaces the box's text key by key (the rest of the step, blanks kept)
 //   append <box> <text>  clicks into the box and types at the end of its text
 //   menu <item>          chooses the menu item

@@ -24,7 +24,7 @@ enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp, Print };
 class FileDialogs : public ScriptedDialogs {
 public:
     QList<PictureName> pictureNames;
-    QString printTo; // cancels when empty
+    QString printTo; // the next print dialog's file; it cancels when empty
     bool fit = false, realDialogs = false;
     QPageSize::PageSizeId paper = QPageSize::A4;
     PictureName savePictureName(const QStringList &filters) override
@@ -39,7 +39,7 @@ public:
         if (printTo.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printTo);
+        printer.setOutputFileName(std::exchange(printTo, QString()));
         printer.setPageSize(QPageSize(paper));
         printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
         fitToPage = fit;
@@ -54,7 +54,6 @@ public:
         } else if (type == Print) {
             printTo = name;
             windows().frmCurve()->mnuPrint_Click();
-            printTo.clear();
         } else {
             pictureNames << PictureName{name, type};
             windows().frmCurve()->mnuExport_Click();
