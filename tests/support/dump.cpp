@@ -11,21 +11,17 @@ namespace {
 
 QString quoted(const QString &text) { return u'"' + QString(text).replace(u'\n', QLatin1String("\\n")) + u'"'; }
 
-// The caption and the width the control leaves it, as the style lays the control out.
-std::pair<QString, int> captionAndRoom(QWidget *w)
+// The width a button, label or frame leaves its caption, as the style lays it out; -1 for others.
+int room(QWidget *w)
 {
     if (auto *b = qobject_cast<QAbstractButton *>(w)) {
         QStyleOptionButton o;
         o.initFrom(b);
         o.text = b->text();
         const auto element = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
-        return {b->text(), w->style()->subElementRect(element, &o, w).width()};
+        return w->style()->subElementRect(element, &o, w).width();
     }
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return {l->text(), l->contentsRect().width()};
-    if (auto *g = qobject_cast<QGroupBox *>(w))
-        return {g->title(), g->width()};
-    return {};
+    return qobject_cast<QLabel *>(w) ? w->contentsRect().width() : qobject_cast<QGroupBox *>(w) ? w->width() : -1;
 }
 
 // Its role, and its name where that is not the caption shown.
@@ -43,21 +39,13 @@ QString spoken(QAccessibleInterface *a, QString caption = {})
     return s + u']';
 }
 
+// A box's or button's text, a frame's or menu's title; of a help text, its length.
 QString text(QWidget *w)
 {
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
-        return b->text();
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    if (auto *g = qobject_cast<QGroupBox *>(w))
-        return g->title();
-    if (auto *m = qobject_cast<QMenu *>(w))
-        return m->title();
-    if (auto *t = qobject_cast<QTextEdit *>(w)) // the help texts: their words, not their markup
+    if (auto *t = qobject_cast<QTextEdit *>(w))
         return QStringLiteral("%1 characters").arg(t->toPlainText().size());
-    return {};
+    const QVariant text = w->property("text");
+    return (text.isValid() ? text : w->property("title")).toString();
 }
 
 void control(QStringList &out, QWidget *window, QWidget *w)
@@ -72,9 +60,8 @@ void control(QStringList &out, QWidget *window, QWidget *w)
         line += QStringLiteral(" disabled");
     if (auto *b = qobject_cast<QAbstractButton *>(w); b && b->isChecked())
         line += QStringLiteral(" checked");
-    auto [caption, room] = captionAndRoom(w);
-    caption.remove(u'&');
-    if (!caption.trimmed().isEmpty() && !Qt::mightBeRichText(caption) && QFontMetrics(w->font()).boundingRect(caption).width() > room)
+    const QString caption = text(w).remove(u'&');
+    if (room(w) >= 0 && !Qt::mightBeRichText(caption) && QFontMetrics(w->font()).boundingRect(caption).width() > room(w))
         line += QStringLiteral(" clipped");
     if (!w->toolTip().isEmpty())
         line += QStringLiteral(" tip ") + quoted(w->toolTip());
