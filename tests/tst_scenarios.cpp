@@ -125,6 +125,11 @@ class TstScenarios : public QObject {
         } else if (verb == u"value") { // a stored term: value <slot> <column>
             const double v = windows().frmMain()->state.term(args.value(0).toInt(), args.value(1).toInt());
             seen.notes << QStringLiteral("value %1,%2: %3").arg(args.value(0), args.value(1), QString::number(v, 'g', 12));
+        } else if (verb == u"poke") { // state set as no user can: poke <CurveCount or a control> <value>
+            if (args.value(0) == u"CurveCount")
+                windows().frmMain()->state.CurveCount = std::int16_t(args.value(1).toInt());
+            else if (QObject *o = drive::find(args.value(0)))
+                o->setProperty("text", rest.section(u' ', 1));
         } else if (verb == u"locale") {
             QLocale::setDefault(QLocale(args.value(0)));
         } else if (verb == u"clip") {

@@ -1,7 +1,5 @@
 // What a scenario row cannot show: the order of events at start-up and when a curve window comes
-// to the front, a window kept rather than loaded again, the 16-bit limits reached by setting the
-// state, and the grid below a pixel. Expected values are worked out by hand.
-#include "equation/sketch.h"
+// to the front, and the grid below a pixel. Expected values are worked out by hand.
 #include "plot/grid.h"
 #include "zeltatest.h"
 
@@ -55,18 +53,6 @@ private slots:
         QTRY_VERIFY(splash->LblLoading->isVisible());
     }
 
-    // A second About shows the same splash without loading it again; the main window stays usable.
-    void aboutTwice()
-    {
-        DRIVE("menu mnuAbout");
-        QPointer<FrmSplash> splash = windows().frmSplash();
-        splash->LblLoading->setText("seen");
-        DRIVE("menu mnuAbout; click CmdGrid");
-        QCOMPARE(windows().frmSplash(), splash.data());
-        QCOMPARE(splash->LblLoading->text(), "seen");
-        QVERIFY(frm->FrameEquation->isVisible());
-    }
-
     void curveWindowInFront_data()
     {
         QTest::addColumn<QString>("before"); // the curve window: hidden, behind or active
@@ -97,43 +83,6 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(curve));
             raises = 0; // the second time round it is in front, as the first left it
         }
-    }
-
-    void labelLine_data()
-    {
-        QTest::addColumn<int>("curve");
-        QTest::addColumn<float>("row"); // -1: no label
-        QTest::newRow("first") << 1 << 0.0f;
-        QTest::newRow("second") << 2 << 200.0f;
-        QTest::newRow("164th, the last row in 16 bits") << 164 << 32600.0f;
-        QTest::newRow("165th, beyond 16 bits") << 165 << -1.0f;
-    }
-    // A curve's label goes on line curve - 1, 200 twips a line, while the line is a 16-bit row.
-    void labelLine()
-    {
-        QFETCH(int, curve);
-        QFETCH(float, row);
-        ImageSurface surface;
-        printCurveLabel(surface, std::int16_t(curve), "y=x", "y=x ", frm->font());
-        QCOMPARE(surface.record().isEmpty(), row < 0);
-        struct Top {
-            float y = -1;
-            void line(float, float, float, float, QRgb) {}
-            void points(float, const float *, std::size_t, QRgb) {}
-            void text(const SurfaceRecord::Text &t) { y = t.y; }
-        } top;
-        surface.record().replay(top);
-        QCOMPARE(top.y, row);
-    }
-
-    // The curve count stops at the largest 16-bit value; the curve is still drawn.
-    void curveCountStops()
-    {
-        DRIVE("click CmdGrid; type TxtCoeff 1; click CmdContin; click CmdXFive");
-        frm->state.CurveCount = 32767;
-        DRIVE("click cmdSketch");
-        QCOMPARE(int(frm->state.CurveCount), 32767);
-        QCOMPARE(windows().frmCurve()->PicCurve->Image().pixel(340, 193), qRgb(126, 28, 231)); // y = x at x = 1
     }
 
     // The grid as drawn, to the twip: the small boxes' lines start one twip in.
