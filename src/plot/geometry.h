@@ -17,7 +17,6 @@ inline constexpr int BigBox = 500;
 inline constexpr int SmallBox = 50;
 
 struct ScaleRow {
-    const char *option;     // objectName of its option button
     const char *caption;    // option button caption
     double boxUnits;        // units one big box stands for
     std::int16_t unitTwips; // twips per unit
@@ -27,16 +26,16 @@ struct ScaleRow {
 };
 
 inline constexpr std::array<ScaleRow, 4> Scales{{
-    {"OptHalf", "One big square represents half a unit in each axis", 0.5, 1000, 4.5,
+    {"One big square represents half a unit in each axis", 0.5, 1000, 4.5,
      "The starting and ending X values can have values in the range -4.5 to 4.5",
      "Scale: One big box represents half a unit on each axis"},
-    {"OptOne", "One big square represents one unit on each axis", 1, 500, 9,
+    {"One big square represents one unit on each axis", 1, 500, 9,
      "The starting and ending X values can have values in the range -9 to 9",
      "Scale: One big box represents one unit on each axis"},
-    {"OptTwo", "One big square represents two units on each axis", 2, 250, 18,
+    {"One big square represents two units on each axis", 2, 250, 18,
      "The starting and ending X values can have values in the range -18 to 18",
      "Scale: One big box represents two units on each axis"},
-    {"OptFour", "One big square represents four units on each axis", 4, 125, 36,
+    {"One big square represents four units on each axis", 4, 125, 36,
      "The starting and ending X values can have values in the range -36 to 36",
      "Scale: One big box represents four units on each axis"},
 }};
