@@ -13,7 +13,9 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err"); // its start; one line when no display answers
-        const QString usage = "Usage: zeltaplot [--help | --version]\n", version = "zeltaplot " ZELTAPLOT_VERSION "\n";
+        const QString usage = "Usage: zeltaplot [--help | --version]\nSketches graphs of y = f(x) on squared paper.\n\n"
+                              "  -h, --help     Show this help and exit.\n  -v, --version  Show the version and exit.\n";
+        const QString version = "zeltaplot " ZELTAPLOT_VERSION "\n";
         QTest::newRow("--version") << QStringList{"--version"} << "-" << 0 << version << QString();
         QTest::newRow("-v") << QStringList{"-v"} << "-" << 0 << version << QString();
         QTest::newRow("--help") << QStringList{"--help"} << "-" << 0 << usage << QString();
