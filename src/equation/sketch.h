@@ -30,19 +30,24 @@ template <class RowOf>
 void plotRows(PlotSurface &surface, int firstColumn, std::size_t count, RowOf rowOf)
 {
     // Runs of placed points go to the surface whole; a row not placed ends a run.
-    static thread_local std::vector<float> run;
+    static thread_local std::vector<float> run, kept;
     run.clear();
+    kept.clear();
     std::size_t start = 0;
     for (std::size_t i = 0; i <= count; ++i) {
         const double row = i < count ? rowOf(i) : std::nan("");
         if (!std::isnan(row) && std::abs(row) <= std::numeric_limits<float>::max()) {
             run.push_back(static_cast<float>(row));
+            kept.push_back(static_cast<float>(row));
             continue;
         }
+        if (i < count)
+            kept.push_back(std::numeric_limits<float>::quiet_NaN());
         surface.PSetRow(static_cast<float>(firstColumn) + static_cast<float>(start), run.data(), run.size());
         run.clear();
         start = i + 1;
     }
+    surface.keepRows(firstColumn, kept.data(), kept.size());
 }
 
 // Sets one point per column of the domain at the row of the sum of all stored terms,
