@@ -30,7 +30,8 @@ template <class RowOf>
 void plotRows(PlotSurface &surface, int firstColumn, std::size_t count, RowOf rowOf)
 {
     // Runs of placed points go to the surface whole; a row not placed ends a run.
-    static thread_local std::vector<float> run, kept;
+    static thread_local std::vector<float> run;
+    static thread_local std::vector<double> kept;
     run.clear();
     kept.clear();
     std::size_t start = 0;
@@ -38,11 +39,11 @@ void plotRows(PlotSurface &surface, int firstColumn, std::size_t count, RowOf ro
         const double row = i < count ? rowOf(i) : std::nan("");
         if (!std::isnan(row) && std::abs(row) <= std::numeric_limits<float>::max()) {
             run.push_back(static_cast<float>(row));
-            kept.push_back(static_cast<float>(row));
+            kept.push_back(row);
             continue;
         }
         if (i < count)
-            kept.push_back(std::numeric_limits<float>::quiet_NaN());
+            kept.push_back(std::nan(""));
         surface.PSetRow(static_cast<float>(firstColumn) + static_cast<float>(start), run.data(), run.size());
         run.clear();
         start = i + 1;

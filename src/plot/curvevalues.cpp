@@ -5,11 +5,11 @@
 
 namespace zelta {
 
-float CurveValues::rowAt(int column) const
+double CurveValues::rowAt(int column) const
 {
     const int i = column - firstColumn;
     if (i < 0 || i >= static_cast<int>(rows.size()))
-        return std::numeric_limits<float>::quiet_NaN();
+        return std::numeric_limits<double>::quiet_NaN();
     return rows[static_cast<std::size_t>(i)];
 }
 

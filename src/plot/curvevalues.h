@@ -13,12 +13,13 @@ struct CurveValues {
     QString label;
     QRgb colour = 0;
     int firstColumn = 0;
-    // The row plotted at each column from firstColumn on, in twips; NaN where nothing was drawn.
-    std::vector<float> rows;
+    // The row plotted at each column from firstColumn on, in twips before rounding to single
+    // precision, so values read back whole; NaN where nothing was drawn.
+    std::vector<double> rows;
 
     int lastColumn() const { return firstColumn + static_cast<int>(rows.size()) - 1; }
     // The row at a column, NaN outside the curve's columns.
-    float rowAt(int column) const;
+    double rowAt(int column) const;
     // The first and last columns with a value; -1 when the curve has none.
     int firstDefined() const;
     int lastDefined() const;

@@ -86,7 +86,7 @@ void ImageSurface::noteCurve(const QString &label)
 
 void ImageSurface::beginCurve() { m_curves.push_back(CurveValues{QString(), ForeColor(), 0, {}}); }
 
-void ImageSurface::keepRows(int firstColumn, const float *rows, std::size_t count)
+void ImageSurface::keepRows(int firstColumn, const double *rows, std::size_t count)
 {
     if (m_curves.empty())
         return;

@@ -34,7 +34,7 @@ public:
     // Each curve's label, colour and plotted rows, in the order drawn.
     const std::vector<CurveValues> &curves() const { return m_curves; }
     void beginCurve() override;
-    void keepRows(int firstColumn, const float *rows, std::size_t count) override;
+    void keepRows(int firstColumn, const double *rows, std::size_t count) override;
 
 signals:
     void cleared();

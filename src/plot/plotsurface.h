@@ -52,7 +52,7 @@ public:
     // A new curve starts in the ForeColor; then its rows, a column each from firstColumn, NaN where
     // no point is set. Surfaces that keep the curves' values (for the trace and sound) take them.
     virtual void beginCurve() {}
-    virtual void keepRows(int firstColumn, const float *rows, std::size_t count)
+    virtual void keepRows(int firstColumn, const double *rows, std::size_t count)
     {
         (void)firstColumn, (void)rows, (void)count;
     }

@@ -72,7 +72,7 @@ Samples tick()
     return mono;
 }
 
-Samples stepSound(float row)
+Samples stepSound(double row)
 {
     if (std::isnan(row))
         return tick();
@@ -86,12 +86,12 @@ enum class Voice : std::uint8_t { Silent, Muffled, Clear };
 
 // What each column sounds like in a sweep: clear on the grid, muffled at the edge off it, silent
 // with no value and across a pole (off one edge, then off the other with nothing on the grid between).
-std::vector<Voice> voices(const std::vector<float> &rows)
+std::vector<Voice> voices(const std::vector<double> &rows)
 {
     std::vector<Voice> out(rows.size(), Voice::Silent);
     std::size_t i = 0;
     while (i < rows.size()) {
-        const float r = rows[i];
+        const double r = rows[i];
         if (!std::isnan(r) && r >= 0 && r <= SurfaceHeight) {
             out[i++] = Voice::Clear;
             continue;

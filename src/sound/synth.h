@@ -32,7 +32,7 @@ Samples muffledTone(double hertz);
 // A soft tick: the curve has no value here.
 Samples tick();
 // What one step of the trace sounds: the tone of the row, muffled off the surface, a tick for NaN.
-Samples stepSound(float row);
+Samples stepSound(double row);
 
 // The curve swept from its first to its last column in the given time, a phase-continuous tone
 // panned left to right, muffled at the edge off the grid, silent where it has no value and across a
