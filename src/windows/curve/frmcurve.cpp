@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "plot/geometry.h"
 #include "plot/imagesurface.h"
+#include "windows/curve/trace.h"
 #include "windows/main/frmmain.h"
 #include "windows/decor.h"
 #include "windows/windows.h"
@@ -89,6 +90,8 @@ FrmCurve::FrmCurve()
     // Designed tab order: the surface, Reset, the scale label, Save, Copy.
     PicCurve->setFocusPolicy(Qt::StrongFocus);
     PicCurve->installEventFilter(this);
+    // After this window's filter, so the trace sees the focus leave before the filter takes it.
+    m_trace = new Trace(PicCurve, [] { return int(windows().frmMain()->plot.UnitTwips); });
     setTabOrder(PicCurve, Cmd);
     setTabOrder(Cmd, CmdSave);
     setTabOrder(CmdSave, CmdCopy);
@@ -186,7 +189,15 @@ void FrmCurve::Cmd_Click()
     main->focusOptOne();
 }
 
-void FrmCurve::Form_Unload() { resetMainWindow(); }
+void FrmCurve::Form_Unload()
+{
+    m_trace->stop();
+    resetMainWindow();
+}
+
+void FrmCurve::mnuPlay_Click() { m_trace->playCurve(); }
+
+void FrmCurve::mnuPlayAll_Click() { m_trace->playCurve(true); }
 
 bool FrmCurve::eventFilter(QObject *watched, QEvent *event)
 {

@@ -26,6 +26,8 @@ constexpr MenuItem MenuItems[] = {
     {"mnuSave", "&Save as Bitmap...", QKeySequence::Save, &FrmCurve::CmdSave_Click},
     {"mnuExport", "&Export...", QKeySequence::UnknownKey, &FrmCurve::mnuExport_Click},
     {"mnuPrint", "&Print...", QKeySequence::Print, &FrmCurve::mnuPrint_Click},
+    {"mnuPlay", "P&lay Curve", QKeySequence::UnknownKey, &FrmCurve::mnuPlay_Click},
+    {"mnuPlayAll", "Play &All Curves", QKeySequence::UnknownKey, &FrmCurve::mnuPlayAll_Click},
 };
 // clang-format on
 } // namespace

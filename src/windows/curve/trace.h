@@ -1,0 +1,68 @@
+// The keyboard trace on the graph: the arrow keys walk the point along a curve, each step spoken
+// and sounded; Space plays the whole curve. The point is a cross over the surface, not in its picture.
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+
+namespace zelta {
+
+class ImageSurface;
+struct CurveValues;
+namespace sound {
+class Player;
+}
+
+// The trace point: a cross in the curve's colour whose text is what was last announced.
+class TraceMark : public QLabel {
+    Q_OBJECT
+public:
+    explicit TraceMark(QWidget *surface);
+    // The text, spoken as a notification even when it is the same as before.
+    void announce(const QString &text);
+    void setColour(QRgb colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRgb m_colour = 0;
+};
+
+class Trace : public QObject {
+    Q_OBJECT
+public:
+    // unitTwips gives the grid's scale at the time of a step.
+    Trace(ImageSurface *surface, std::function<int()> unitTwips);
+
+    // The current curve swept; every curve in turn when all is true.
+    void playCurve(bool all = false);
+    void stop();
+    // The audio output, made on first use.
+    sound::Player &player();
+
+    TraceMark *mark() const { return m_mark; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool key(int key, bool control);
+    // Moves to the column (clamped to the curve) and says and sounds where the point is.
+    void moveTo(int column, const QString &before = {});
+    const CurveValues *curve() const;
+    void playNext();
+    void noOutput();
+    void reset();
+
+    ImageSurface *m_surface;
+    std::function<int()> m_unitTwips;
+    TraceMark *m_mark;
+    sound::Player *m_player = nullptr;
+    int m_curve = -1;
+    int m_column = -1;
+    int m_playingAll = -1; // the curve Play All Curves plays, -1 when it does not
+    bool m_toldNoOutput = false;
+};
+
+} // namespace zelta
