@@ -114,7 +114,7 @@ class TstScenarios : public QObject {
         } else if (verb == u"save") {
             m_dialogs->saveNames << rest;
         } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf> <name>
-            const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf"}.indexOf(args.value(0)));
+            const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf", "bmp", "wav"}.indexOf(args.value(0)));
             m_dialogs->pictureNames << DialogService::PictureName{args.value(1), type};
             return drive::run(QStringLiteral("menu mnuExport"));
         } else if (verb == u"print") { // print <name> [fit] [a6]

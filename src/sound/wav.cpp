@@ -56,4 +56,10 @@ bool writeWav(const std::vector<CurveValues> &curves, QIODevice &device, QString
     return writeAll(device, wavBytes(allCurves(curves)), error);
 }
 
+bool saveWav(const std::vector<CurveValues> &curves, const QString &fileName, QString *error)
+{
+    return saveFile(
+        fileName, [&curves](QIODevice &device, QString &reason) { return writeWav(curves, device, reason); }, error);
+}
+
 } // namespace zelta::sound

@@ -18,5 +18,10 @@ QByteArray wavBytes(const Samples &stereo);
 Samples allCurves(const std::vector<CurveValues> &curves);
 // Writes the WAV of the curves to the device; on failure the reason is in error.
 bool writeWav(const std::vector<CurveValues> &curves, QIODevice &device, QString &error);
+// Saves it as every file is saved: whole or not at all, the earlier file kept on failure.
+bool saveWav(const std::vector<CurveValues> &curves, const QString &fileName, QString *error);
+
+// How the export dialog offers it, after the pictures.
+inline constexpr const char *WavFilter = "WAV sound (*.wav)";
 
 } // namespace zelta::sound

@@ -121,7 +121,7 @@ void window(QStringList &out, QWidget *w)
 // What the file is, by its first bytes, as another program would take it.
 QString kind(const QByteArray &bytes)
 {
-    for (const auto &[magic, name] : {std::pair{"BM", "BMP"}, {"\x89PNG", "PNG"}, {"%PDF", "PDF"}, {"<?xml", "SVG"}})
+    for (const auto &[magic, name] : {std::pair{"BM", "BMP"}, {"\x89PNG", "PNG"}, {"%PDF", "PDF"}, {"<?xml", "SVG"}, {"RIFF", "RIFF"}})
         if (bytes.startsWith(magic))
             return QString::fromLatin1(name);
     return QStringLiteral("unknown");
