@@ -28,6 +28,9 @@ namespace zelta {
 
 namespace {
 
+const QLatin1String TraceKeys(" Left and Right trace a curve, Ctrl for big boxes, Home and End to its ends; Up and Down "
+                              "choose the curve; Space plays it.");
+
 // Tells a screen reader what the surface shows: the scale and the curves' labels.
 class SurfaceAccessible : public QAccessibleWidget {
 public:
@@ -45,8 +48,8 @@ public:
         if (!scale.isEmpty())
             scale += scale.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ");
         if (surface->curveLabels().isEmpty())
-            return scale + QStringLiteral("No curves drawn.");
-        return scale + QStringLiteral("Curves: ") + surface->curveLabels().join(QStringLiteral("; ")) + u'.';
+            return scale + QStringLiteral("No curves drawn.") + TraceKeys;
+        return scale + QStringLiteral("Curves: ") + surface->curveLabels().join(QStringLiteral("; ")) + u'.' + TraceKeys;
     }
 };
 
