@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 # What each command installs, on top of the build set.
 BUILD_PACKAGES="g++ make cmake qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-liberation2 fonts-wine"
-TEST_PACKAGES="xvfb xauth xclip imagemagick libmagickcore-6.q16-6-extra xdotool desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core poppler-utils cups printer-driver-cups-pdf"
+TEST_PACKAGES="xvfb xauth xclip imagemagick libmagickcore-6.q16-6-extra xdotool desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core poppler-utils cups printer-driver-cups-pdf pulseaudio pulseaudio-utils"
 PACKAGE_PACKAGES="lintian dpkg-dev file"
 # The whole program timed from outside under X, beside bare Qt programs.
 BENCH_PACKAGES="xvfb xauth xdotool libx11-dev libxdamage-dev libxtst-dev"

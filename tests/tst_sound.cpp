@@ -4,9 +4,11 @@
 #include "presets/presets.h"
 #include "sound/wav.h"
 #include "plot/imagesurface.h"
+#include "sound/player.h"
 
 #include <QtTest>
 #include <QtEndian>
+#include <QProcess>
 
 using namespace zelta;
 using namespace zelta::sound;
@@ -108,6 +110,38 @@ private slots:
             QVERIFY(std::abs(s[2 * f]) < 1e-3f && std::abs(s[2 * f + 1]) < 1e-3f);
         // Not silence throughout: x = 1.2 is on the grid.
         QVERIFY(*std::max_element(s.begin() + 2 * (pole - 3000), s.begin() + 2 * (pole - 2100)) > 0.1f);
+    }
+
+    // Through the audio output to a null sink, recorded from its monitor (playback.sh starts it):
+    // a second each at the bottom, the middle and the top of the grid.
+    void playback()
+    {
+        if (qEnvironmentVariableIsEmpty("ZELTAPLOT_SINK"))
+            QSKIP("no sound server of the test's own");
+        CurveValues curve{QString(), 0, 1, std::vector<double>(9000, 6800)};
+        std::fill(curve.rows.begin() + 3000, curve.rows.begin() + 6000, 3400);
+        std::fill(curve.rows.begin() + 6000, curve.rows.end(), 0);
+        QProcess rec;
+        rec.start("parec", {"-d", qgetenv("ZELTAPLOT_SINK") + ".monitor", "--raw", "--format=s16le", "--rate=44100", "--channels=2", "--latency-msec=20"});
+        QTRY_VERIFY(rec.bytesAvailable() > 0); // recording
+        QTest::qWait(100);
+        Player player;
+        QVERIFY(player.play(sweep(curve)));
+        QTest::qWait(4000);
+        rec.terminate();
+        QVERIFY(rec.waitForFinished());
+        const QByteArray raw = rec.readAllStandardOutput();
+        Samples got(std::size_t(raw.size()) / 2);
+        for (std::size_t i = 0; i < got.size(); ++i)
+            got[i] = qFromLittleEndian<qint16>(raw.constData() + 2 * i) / 32767.0f;
+        std::size_t onset = 0;
+        while (2 * onset + 1 < got.size() && std::abs(got[2 * onset]) + std::abs(got[2 * onset + 1]) < 0.01f)
+            ++onset;
+        QVERIFY2(2 * (onset + 132300) <= got.size(), "the recording holds less than the sweep");
+        for (const auto &[second, hertz] : {std::pair{0, 220.0}, {1, 440.0}, {2, 880.0}}) {
+            const std::size_t at = onset + std::size_t(second) * 44100 + 11025;
+            QVERIFY2(std::abs(measuredPitch(got, at, at + 22050, 2) - hertz) < hertz * 0.005, qPrintable(QString::number(hertz)));
+        }
     }
 };
 

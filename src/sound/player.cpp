@@ -72,8 +72,8 @@ bool Player::open()
     if (!device.isFormatSupported(format))
         return false;
     m_sink = new QAudioSink(device, format, this);
-    // Short enough that a key's tone starts at once.
-    m_sink->setBufferSize(SampleRate * 4 * 30 / 1000);
+    // 80 ms: shorter, the server runs dry between the pulls and the sound breaks up (measured at 30 ms).
+    m_sink->setBufferSize(SampleRate * 4 * 80 / 1000);
     m_source = new SampleSource(this);
     m_source->firstRead = &firstSampleTaken;
     m_source->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
