@@ -4,7 +4,7 @@
 #include "presets/presets.h"
 #include "sound/wav.h"
 #include "plot/imagesurface.h"
-#include "sound/player.h"
+#include "sound/output.h"
 
 #include <QtTest>
 #include <QtEndian>
@@ -125,8 +125,10 @@ private slots:
         rec.start("parec", {"-d", qgetenv("ZELTAPLOT_SINK") + ".monitor", "--raw", "--format=s16le", "--rate=44100", "--channels=2", "--latency-msec=20"});
         QTRY_VERIFY(rec.bytesAvailable() > 0); // recording
         QTest::qWait(100);
-        Player player;
-        QVERIFY(player.play(sweep(curve)));
+        const std::unique_ptr<AudioOutput> output = openAudioOutput();
+        QVERIFY(output);
+        const std::vector<std::int16_t> pcm = toPcm16(sweep(curve));
+        QVERIFY(output->play(QByteArray(reinterpret_cast<const char *>(pcm.data()), qsizetype(pcm.size() * 2))));
         QTest::qWait(4000);
         rec.terminate();
         QVERIFY(rec.waitForFinished());

@@ -1,4 +1,5 @@
-#include "sound/player.h"
+// The sound module: Qt Multimedia's audio sink behind the program's AudioOutput.
+#include "sound/output.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -6,9 +7,7 @@
 #include <QMediaDevices>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
-#include <numbers>
 
 namespace zelta::sound {
 
@@ -49,68 +48,53 @@ private:
     bool m_told = false;
 };
 
-Player::Player(QObject *parent) : QObject(parent) {}
+namespace {
+class Player : public AudioOutput {
+public:
+    Player(const QAudioDevice &device, const QAudioFormat &format);
+    ~Player() override { m_sink.stop(); }
+    bool play(const QByteArray &pcm) override;
+    void stop() override;
+    bool isPlaying() const override { return m_source.playing(); }
 
-Player::~Player()
-{
-    if (m_sink)
-        m_sink->stop();
-}
+private:
+    QAudioSink m_sink;
+    SampleSource m_source;
+};
 
-bool Player::open()
+Player::Player(const QAudioDevice &device, const QAudioFormat &format) : m_sink(device, format)
 {
-    if (m_tried)
-        return m_sink != nullptr;
-    m_tried = true;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return false;
-    QAudioFormat format;
-    format.setSampleRate(SampleRate);
-    format.setChannelCount(2);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return false;
-    m_sink = new QAudioSink(device, format, this);
     // 80 ms: shorter, the server runs dry between the pulls and the sound breaks up (measured at 30 ms).
-    m_sink->setBufferSize(SampleRate * 4 * 80 / 1000);
-    m_source = new SampleSource(this);
-    m_source->firstRead = &firstSampleTaken;
-    m_source->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    return true;
+    m_sink.setBufferSize(44100 * 4 * 80 / 1000);
+    m_source.firstRead = &firstSampleTaken;
+    m_source.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
-bool Player::play(const Samples &stereo)
+bool Player::play(const QByteArray &pcm)
 {
-    if (!open())
-        return false;
-    const std::vector<std::int16_t> pcm = toPcm16(stereo);
-    m_sink->stop();
-    m_source->setSound(QByteArray(reinterpret_cast<const char *>(pcm.data()), static_cast<qsizetype>(pcm.size() * 2)));
-    m_sink->start(m_source);
-    return m_sink->error() == QAudio::NoError;
+    m_sink.stop();
+    m_source.setSound(pcm);
+    m_sink.start(&m_source);
+    return m_sink.error() == QAudio::NoError;
 }
 
 void Player::stop()
 {
-    if (!m_sink)
-        return;
-    m_source->clear();
-    m_sink->stop();
+    m_source.clear();
+    m_sink.stop();
 }
+} // namespace
 
-bool Player::isPlaying() const { return m_source && m_source->playing(); }
-
-Samples panned(const Samples &mono, double pan)
+extern "C" Q_DECL_EXPORT AudioOutput *zeltaMakeAudioOutput()
 {
-    const double angle = std::numbers::pi / 2 * std::clamp(pan, 0.0, 1.0);
-    const auto left = static_cast<float>(std::cos(angle)), right = static_cast<float>(std::sin(angle));
-    Samples out(2 * mono.size());
-    for (std::size_t i = 0; i < mono.size(); ++i) {
-        out[2 * i] = mono[i] * left;
-        out[2 * i + 1] = mono[i] * right;
-    }
-    return out;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (device.isNull() || !device.isFormatSupported(format))
+        return nullptr;
+    return new Player(device, format);
 }
 
 } // namespace zelta::sound

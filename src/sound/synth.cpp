@@ -123,19 +123,25 @@ Samples sweep(const CurveValues &curve, double seconds)
     double level = 0; // eases to each column's loudness: no click where the curve breaks
     const double step = 1.0 / (FadeSeconds * SampleRate / 2);
     std::size_t lastColumn = columns;
+    double advance = 0, left = 0, right = 0; // per column: a column lasts a few samples
     for (std::size_t f = 0; f < frames; ++f) {
         const std::size_t c = f * columns / frames;
-        const double t = static_cast<double>(f) / SampleRate;
         const double target = voice[c] == Voice::Clear     ? 1.0
-                              : voice[c] == Voice::Muffled ? 0.4 * (0.6 + 0.4 * std::cos(TwoPi * 12 * t))
+                              : voice[c] == Voice::Muffled ? 0.4 * (0.6 + 0.4 * std::cos(TwoPi * 12 * static_cast<double>(f) / SampleRate))
                                                            : 0.0;
         level = level < target ? std::min(target, level + step) : std::max(target, level - step);
-        if (voice[c] != Voice::Silent)
-            phase = std::fmod(phase + TwoPi * pitchOfRow(curve.rows[c]) / SampleRate, TwoPi);
+        if (c != lastColumn) {
+            advance = voice[c] == Voice::Silent ? 0 : TwoPi * pitchOfRow(curve.rows[c]) / SampleRate;
+            const double pan = std::numbers::pi / 2 * (static_cast<double>(c) / static_cast<double>(columns));
+            left = std::cos(pan);
+            right = std::sin(pan);
+        }
+        phase += advance;
+        if (phase >= TwoPi)
+            phase -= TwoPi;
         const double s = Loud * level * envelope(f, frames) * std::sin(phase);
-        const double pan = std::numbers::pi / 2 * (static_cast<double>(f) / static_cast<double>(frames));
-        out[2 * f] = static_cast<float>(s * std::cos(pan));
-        out[2 * f + 1] = static_cast<float>(s * std::sin(pan));
+        out[2 * f] = static_cast<float>(s * left);
+        out[2 * f + 1] = static_cast<float>(s * right);
         if (c != lastColumn) {
             lastColumn = c;
             const int column = curve.firstColumn + static_cast<int>(c);
@@ -154,6 +160,18 @@ std::vector<std::int16_t> toPcm16(const Samples &samples)
     std::transform(samples.begin(), samples.end(), out.begin(), [](float s) {
         return static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767));
     });
+    return out;
+}
+
+Samples panned(const Samples &mono, double pan)
+{
+    const double angle = std::numbers::pi / 2 * std::clamp(pan, 0.0, 1.0);
+    const auto left = static_cast<float>(std::cos(angle)), right = static_cast<float>(std::sin(angle));
+    Samples out(2 * mono.size());
+    for (std::size_t i = 0; i < mono.size(); ++i) {
+        out[2 * i] = mono[i] * left;
+        out[2 * i + 1] = mono[i] * right;
+    }
     return out;
 }
 

@@ -42,5 +42,7 @@ Samples sweep(const CurveValues &curve, double seconds = SweepSeconds);
 
 // Samples as 16-bit PCM, clipped.
 std::vector<std::int16_t> toPcm16(const Samples &samples);
+// Mono samples as stereo, panned: 0 all left, 1 all right.
+Samples panned(const Samples &mono, double pan);
 
 } // namespace zelta::sound

@@ -41,6 +41,7 @@ public:
     QPushButton *CmdCopy, *CmdSave, *Cmd;
     QLabel *LblScale;
     QMenu *PictureMenu;
+    Trace *trace() const { return m_trace; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

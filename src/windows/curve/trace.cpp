@@ -4,8 +4,6 @@
 #include "platform/twips.h"
 #include "plot/geometry.h"
 #include "plot/imagesurface.h"
-#include "sound/player.h"
-#include "sound/synth.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -59,11 +57,21 @@ Trace::Trace(ImageSurface *surface, std::function<int()> unitTwips)
     connect(surface, &ImageSurface::cleared, this, &Trace::reset);
 }
 
-sound::Player &Trace::player()
+sound::AudioOutput *Trace::output()
 {
-    if (!m_player)
-        m_player = new sound::Player(this);
-    return *m_player;
+    if (!m_opened) {
+        m_opened = true;
+        m_output = sound::openAudioOutput();
+    }
+    return m_output.get();
+}
+
+bool Trace::play(const sound::Samples &stereo)
+{
+    if (!output())
+        return false;
+    const std::vector<std::int16_t> pcm = sound::toPcm16(stereo);
+    return m_output->play(QByteArray(reinterpret_cast<const char *>(pcm.data()), static_cast<qsizetype>(pcm.size() * 2)));
 }
 
 const CurveValues *Trace::curve() const
@@ -83,8 +91,8 @@ void Trace::reset()
 void Trace::stop()
 {
     m_playingAll = -1;
-    if (m_player)
-        m_player->stop();
+    if (m_output)
+        m_output->stop();
 }
 
 void Trace::noOutput()
@@ -113,7 +121,7 @@ bool Trace::key(int key, bool control)
     static constexpr int Keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End,
                                    Qt::Key_Up,   Qt::Key_Down,  Qt::Key_Space};
     if (key == Qt::Key_Escape) {
-        const bool playing = m_player && m_player->isPlaying();
+        const bool playing = m_output && m_output->isPlaying();
         stop();
         return playing;
     }
@@ -127,7 +135,7 @@ bool Trace::key(int key, bool control)
     if (!curve())
         m_curve = count - 1;
     if (key == Qt::Key_Space) {
-        if (m_player && m_player->isPlaying())
+        if (m_output && m_output->isPlaying())
             stop();
         else
             playCurve();
@@ -185,7 +193,7 @@ void Trace::moveTo(int column, const QString &before)
     const double shown = std::isnan(row) ? double(OriginRow) : std::clamp(row, 0.0, double(SurfaceHeight));
     m_mark->move(static_cast<int>(twipsToPixels(m_column)) - MarkPixels / 2, static_cast<int>(twipsToPixels(shown)) - MarkPixels / 2);
     m_mark->setColour(c.colour);
-    if (!player().play(sound::panned(sound::stepSound(row), double(m_column) / SurfaceWidth)) && !m_toldNoOutput) {
+    if (!play(sound::panned(sound::stepSound(row), double(m_column) / SurfaceWidth)) && !m_toldNoOutput) {
         m_toldNoOutput = true;
         text += QStringLiteral("; no sound output");
     }
@@ -214,7 +222,7 @@ void Trace::playCurve(bool all)
     }
     if (curve()->firstDefined() < 0)
         m_mark->announce(curve()->label + QStringLiteral(", no value on this curve"));
-    if (!player().play(sound::sweep(*curve())))
+    if (!play(sound::sweep(*curve())))
         noOutput();
 }
 
@@ -227,7 +235,7 @@ void Trace::playNext()
     }
     const CurveValues &c = curves[static_cast<std::size_t>(m_playingAll)];
     m_mark->announce(c.label);
-    if (!player().play(sound::sweep(c))) {
+    if (!play(sound::sweep(c))) {
         m_playingAll = -1;
         noOutput();
         return;

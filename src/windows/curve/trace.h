@@ -2,16 +2,18 @@
 // and sounded; Space plays the whole curve. The point is a cross over the surface, not in its picture.
 #pragma once
 
+#include "sound/output.h"
+#include "sound/synth.h"
+
 #include <QLabel>
 #include <QObject>
+
+#include <memory>
 
 namespace zelta {
 
 class ImageSurface;
 struct CurveValues;
-namespace sound {
-class Player;
-}
 
 // The trace point: a cross in the curve's colour whose text is what was last announced.
 class TraceMark : public QLabel {
@@ -38,8 +40,8 @@ public:
     // The current curve swept; every curve in turn when all is true.
     void playCurve(bool all = false);
     void stop();
-    // The audio output, made on first use.
-    sound::Player &player();
+    // The audio output, made on first use; null when there is none.
+    sound::AudioOutput *output();
 
     TraceMark *mark() const { return m_mark; }
 
@@ -52,13 +54,16 @@ private:
     void moveTo(int column, const QString &before = {});
     const CurveValues *curve() const;
     void playNext();
+    // False when there is no sound output.
+    bool play(const sound::Samples &stereo);
     void noOutput();
     void reset();
 
     ImageSurface *m_surface;
     std::function<int()> m_unitTwips;
     TraceMark *m_mark;
-    sound::Player *m_player = nullptr;
+    std::unique_ptr<sound::AudioOutput> m_output;
+    bool m_opened = false;
     int m_curve = -1;
     int m_column = -1;
     int m_playingAll = -1; // the curve Play All Curves plays, -1 when it does not
