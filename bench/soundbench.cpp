@@ -76,7 +76,7 @@ void soundLines()
         timer.start();
         QApplication::sendEvent(curve->PicCurve, &press);
         if (!waitFor([&] { return taken >= 0; }, 1000)) {
-            std::printf("Trace step: no sound output here\n");
+            std::printf("Trace step: the output took no sample in a second\n");
             return;
         }
         steps.push_back(static_cast<double>(taken) / 1000.0);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace zelta::sound {
 
@@ -52,36 +53,40 @@ namespace {
 class Player : public AudioOutput {
 public:
     Player(const QAudioDevice &device, const QAudioFormat &format);
-    ~Player() override { m_sink.stop(); }
     bool play(const QByteArray &pcm) override;
     void stop() override;
     bool isPlaying() const override { return m_source.playing(); }
 
 private:
-    QAudioSink m_sink;
+    QAudioDevice m_device;
+    QAudioFormat m_format;
+    std::unique_ptr<QAudioSink> m_sink;
     SampleSource m_source;
 };
 
-Player::Player(const QAudioDevice &device, const QAudioFormat &format) : m_sink(device, format)
+Player::Player(const QAudioDevice &device, const QAudioFormat &format) : m_device(device), m_format(format)
 {
-    // 80 ms: shorter, the server runs dry between the pulls and the sound breaks up (measured at 30 ms).
-    m_sink.setBufferSize(44100 * 4 * 80 / 1000);
     m_source.firstRead = &firstSampleTaken;
     m_source.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 bool Player::play(const QByteArray &pcm)
 {
-    m_sink.stop();
+    // A sink of its own for each sound: on Qt 6.4 a sink stopped while it drains and started
+    // again takes no more samples (measured with tones 100 ms apart).
+    m_sink.reset();
     m_source.setSound(pcm);
-    m_sink.start(&m_source);
-    return m_sink.error() == QAudio::NoError;
+    m_sink = std::make_unique<QAudioSink>(m_device, m_format);
+    // 80 ms: shorter, the server runs dry between the pulls and the sound breaks up (measured at 30 ms).
+    m_sink->setBufferSize(44100 * 4 * 80 / 1000);
+    m_sink->start(&m_source);
+    return m_sink->error() == QAudio::NoError;
 }
 
 void Player::stop()
 {
     m_source.clear();
-    m_sink.stop();
+    m_sink.reset();
 }
 } // namespace
 
