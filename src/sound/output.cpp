@@ -11,7 +11,7 @@ std::unique_ptr<AudioOutput> openAudioOutput()
     if (const QString named = qEnvironmentVariable("ZELTAPLOT_SOUND_MODULE"); !named.isEmpty())
         places << named;
     const QString here = QCoreApplication::applicationDirPath();
-    places << here + QStringLiteral("/libzeltasound.so") << here + QStringLiteral("/../lib/zeltaplot/libzeltasound.so");
+    places << here + QStringLiteral("/libzeltasound.so") << here + QStringLiteral("/../lib/zeltaplot/modules/libzeltasound.so");
     for (const QString &place : places) {
         QLibrary module(place);
         // Kept loaded: the output's code lives there.

@@ -21,7 +21,7 @@ public:
 };
 
 // The output of the sound module, or nothing when the module or a sound device is missing. The
-// module is looked for beside the program, then in ../lib/zeltaplot from it; ZELTAPLOT_SOUND_MODULE names another.
+// module is looked for beside the program, then in ../lib/zeltaplot/modules from it; ZELTAPLOT_SOUND_MODULE names another.
 std::unique_ptr<AudioOutput> openAudioOutput();
 
 } // namespace zelta::sound
