@@ -5,8 +5,8 @@ set -eu
 cd "$(dirname "$0")"
 
 # What each command installs, on top of the build set.
-BUILD_PACKAGES="g++ make cmake qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-wine"
-TEST_PACKAGES="xvfb xauth xclip imagemagick libmagickcore-6.q16-6-extra xdotool desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core poppler-utils cups printer-driver-cups-pdf"
+BUILD_PACKAGES="g++ make cmake qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-liberation2 fonts-wine"
+TEST_PACKAGES="xvfb xauth xclip imagemagick libmagickcore-6.q16-6-extra xdotool desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core poppler-utils cups printer-driver-cups-pdf pulseaudio pulseaudio-utils"
 PACKAGE_PACKAGES="lintian dpkg-dev file"
 # The whole program timed from outside under X, beside bare Qt programs.
 BENCH_PACKAGES="xvfb xauth xdotool libx11-dev libxdamage-dev libxtst-dev"
@@ -57,9 +57,9 @@ package)
     cd build && rm -f ./*.deb && cpack -G DEB
     lintian --fail-on error,warning ./*.deb
     # The package brings the faces the windows name (captions are clipped without them) and the
-    # printing and SVG libraries the program links, found by shlibdeps.
+    # printing, SVG and sound libraries the program links, found by shlibdeps.
     depends=$(dpkg-deb -f ./*.deb Depends)
-    for dep in fonts-wine fonts-liberation2 libqt6printsupport6 libqt6svg6; do
+    for dep in fonts-wine fonts-liberation2 libqt6printsupport6 libqt6svg6 libqt6multimedia6; do
         echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$dep" ||
             { echo "the package does not depend on $dep: $depends" >&2; exit 1; }
     done

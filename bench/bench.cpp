@@ -251,6 +251,7 @@ int main(int argc, char *argv[])
     }
     curve->hide();
     exportLines();
+    soundLines();
     const MainWindowSpots spots = spotsOf(main);
     windows().destroyAll();
 #ifdef ZELTABENCH_PROBE

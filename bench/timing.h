@@ -35,5 +35,7 @@ inline void report(const char *operation, double median, double floor)
 
 // Export PDF and Export SVG of a grid with ten curves, each beside its floor (exportbench.cpp).
 void exportLines();
+// Sound sweep, WAV of 30 curves and Trace step, each beside its floor (soundbench.cpp).
+void soundLines();
 
 } // namespace zelta

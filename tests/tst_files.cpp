@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("PDF, no such folder") << int(Pdf) << "none/earlier" << 0 << "No such file or directory";
         QTest::newRow("printed to a file, part fits") << int(Print) << "folder/earlier" << 3000 << "File too large";
         QTest::newRow("printed, no such folder") << int(Print) << "none/earlier" << 0 << "No such file or directory";
+        QTest::newRow("sound, part fits") << int(Wav) << "folder/earlier" << 100000 << "File too large";
     }
     // A file that cannot be written whole is told with the system's reason (a full disk or a size
     // limit, as far as the writer can tell), and the program goes on; the earlier file, with no
@@ -127,7 +128,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, limit);
         QFETCH(QString, reason);
-        DRIVE("click CmdGrid");
+        DRIVE("click CmdGrid; menu mnuCur01"); // a curve for the sound
         const QImage before = windows().frmCurve()->PicCurve->Image();
         QVERIFY(QDir().mkpath("folder"));
         QFile earlier("folder/earlier");
@@ -141,7 +142,8 @@ private slots:
         FileDialogs dialogs;
         dialogs.save(Type(type), name);
         setrlimit(RLIMIT_FSIZE, &saved);
-        QCOMPARE(dialogs.messages, QStringList{QString("The picture was not saved to %1: %2").arg(name, reason)});
+        const QString what = type == Wav ? "sound" : "picture";
+        QCOMPARE(dialogs.messages, QStringList{QString("The %1 was not saved to %2: %3").arg(what, name, reason)});
         QCOMPARE(QDir("folder").entryList(QDir::Files | QDir::Hidden), QStringList{"earlier"});
         QCOMPARE(bytesOf("folder/earlier"), QByteArray("earlier"));
         QCOMPARE(windows().frmCurve()->PicCurve->Image(), before);

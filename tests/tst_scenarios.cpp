@@ -114,8 +114,8 @@ class TstScenarios : public QObject {
             m_dialogs->inputs << s.mid(s.indexOf(verb) + verb.size() + 1);
         } else if (verb == u"save") {
             m_dialogs->saveNames << rest;
-        } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf|bmp> <name>
-            const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf", "bmp"}.indexOf(args.value(0)));
+        } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf|bmp|wav> <name>
+            const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf", "bmp", "wav"}.indexOf(args.value(0)));
             m_dialogs->pictureNames << DialogService::PictureName{args.value(1), type};
             return drive::run(QStringLiteral("menu mnuExport"));
         } else if (verb == u"printto") { // the next print dialog's answer: printto <name> [fit] [a6]

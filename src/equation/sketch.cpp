@@ -71,6 +71,7 @@ void startCurve(PlotSurface &surface, EquationState &state, RandomSequence &rand
 {
     countCurve(state);
     surface.setForeColor(nextCurveColour(random));
+    surface.beginCurve();
 }
 
 void sketchCurve(PlotSurface &surface, EquationState &state, const PlotSettings &settings,

@@ -31,18 +31,24 @@ void plotRows(PlotSurface &surface, int firstColumn, std::size_t count, RowOf ro
 {
     // Runs of placed points go to the surface whole; a row not placed ends a run.
     static thread_local std::vector<float> run;
+    static thread_local std::vector<double> kept;
     run.clear();
+    kept.clear();
     std::size_t start = 0;
     for (std::size_t i = 0; i <= count; ++i) {
         const double row = i < count ? rowOf(i) : std::nan("");
         if (!std::isnan(row) && std::abs(row) <= std::numeric_limits<float>::max()) {
             run.push_back(static_cast<float>(row));
+            kept.push_back(row);
             continue;
         }
+        if (i < count)
+            kept.push_back(std::nan(""));
         surface.PSetRow(static_cast<float>(firstColumn) + static_cast<float>(start), run.data(), run.size());
         run.clear();
         start = i + 1;
     }
+    surface.keepRows(firstColumn, kept.data(), kept.size());
 }
 
 // Sets one point per column of the domain at the row of the sum of all stored terms,

@@ -77,9 +77,29 @@ void ImageSurface::drawPoints(float firstColumn, const float *rows, std::size_t 
                    QPointF(d.at(firstColumn + static_cast<float>(count)) + d.thickness(), d.at(onSurface(*high)) + d.thickness())));
 }
 
+void ImageSurface::noteCurve(const QString &label)
+{
+    m_curveLabels << label;
+    if (!m_curves.empty() && m_curves.back().label.isNull())
+        m_curves.back().label = label;
+}
+
+void ImageSurface::beginCurve() { m_curves.push_back(CurveValues{QString(), ForeColor(), 0, {}}); }
+
+void ImageSurface::keepRows(int firstColumn, const double *rows, std::size_t count)
+{
+    if (m_curves.empty())
+        return;
+    CurveValues &curve = m_curves.back();
+    curve.firstColumn = firstColumn;
+    curve.rows.assign(rows, rows + count);
+}
+
 void ImageSurface::clear()
 {
     m_curveLabels.clear();
+    m_curves.clear();
+    emit cleared();
     m_record.clear();
     m_canvas.clear();
     touched(m_canvas.deviceScale().surface());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "plot/canvas.h"
+#include "plot/curvevalues.h"
 #include "plot/plotsurface.h"
 #include "plot/surfacerecord.h"
 
@@ -28,8 +29,17 @@ public:
     void showDrawn() { flushDrawn(true); }
 
     // The labels of the curves drawn since the surface was last cleared, for screen readers.
-    void noteCurve(const QString &label) { m_curveLabels << label; }
+    void noteCurve(const QString &label);
     const QStringList &curveLabels() const { return m_curveLabels; }
+    // Each curve's label, colour and plotted rows, in the order drawn.
+    const std::vector<CurveValues> &curves() const { return m_curves; }
+    void beginCurve() override;
+    void keepRows(int firstColumn, const double *rows, std::size_t count) override;
+
+signals:
+    void cleared();
+
+public:
 
     // Called with the pointer position in surface twips.
     std::function<void(float x, float y)> mouseMoved;
@@ -53,6 +63,7 @@ private:
     bool m_flushPending = false;
     QRect m_drawn; // device pixels drawn on and not yet on screen
     QStringList m_curveLabels;
+    std::vector<CurveValues> m_curves;
     SurfaceRecord m_record;
     ImageCanvas m_canvas; // device pixels; the ratio is attached when the image leaves the surface
 };

@@ -49,6 +49,14 @@ public:
     virtual QImage Image() const = 0;
     virtual void setToolTipText(const QString &text) = 0;
 
+    // A new curve starts in the ForeColor; then its rows, a column each from firstColumn, NaN where
+    // no point is set. Surfaces that keep the curves' values (for the trace and sound) take them.
+    virtual void beginCurve() {}
+    virtual void keepRows(int firstColumn, const double *rows, std::size_t count)
+    {
+        (void)firstColumn, (void)rows, (void)count;
+    }
+
 protected:
     PlotSurface();
     virtual void drawLine(float x1, float y1, float x2, float y2, QRgb colour) = 0;

@@ -92,7 +92,7 @@ QAccessibleInterface *spoken(const QString &className, QObject *object)
     // Qt's plain widgets are announced as fillers; these are windows with a name.
     if (className == u"zelta::FrmSplash" || className == u"zelta::FrmCurve" || className == u"zelta::FrmHelp")
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    if (className == u"zelta::InstructionLine")
+    if (className == u"zelta::InstructionLine" || className == u"zelta::TraceMark")
         return new InstructionAccessible(static_cast<QLabel *>(object));
     if (className == u"QAction" && object->property(SpokenName).isValid())
         return new SpokenMenuItem(static_cast<QAction *>(object));

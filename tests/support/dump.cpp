@@ -21,6 +21,8 @@ int room(QWidget *w)
         const auto element = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
         return w->style()->subElementRect(element, &o, w).width();
     }
+    if (w->inherits("zelta::TraceMark")) // a cross on screen; its text is only spoken
+        return -1;
     return qobject_cast<QLabel *>(w) ? w->contentsRect().width() : qobject_cast<QGroupBox *>(w) ? w->width() : -1;
 }
 
@@ -108,7 +110,7 @@ void window(QStringList &out, QWidget *w)
 // What the file is, by its first bytes, as another program would take it.
 QString kind(const QByteArray &bytes)
 {
-    for (const auto &[magic, name] : {std::pair{"BM", "BMP"}, {"\x89PNG", "PNG"}, {"%PDF", "PDF"}, {"<?xml", "SVG"}})
+    for (const auto &[magic, name] : {std::pair{"BM", "BMP"}, {"\x89PNG", "PNG"}, {"%PDF", "PDF"}, {"<?xml", "SVG"}, {"RIFF", "RIFF"}})
         if (bytes.startsWith(magic))
             return QString::fromLatin1(name);
     return QStringLiteral("unknown");

@@ -18,7 +18,7 @@ namespace files {
 using namespace zelta;
 
 // The rows of the Export dialog's list, Save as Bitmap, and Print to a PDF file.
-enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp, Print };
+enum Type { Png1, Png2, Png4, Svg, Pdf, Bmp, Wav, Print };
 
 // Answers the save, picture and printer dialogs from queues; the printer writes a PDF file.
 class FileDialogs : public ScriptedDialogs {

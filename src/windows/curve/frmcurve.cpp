@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "plot/geometry.h"
 #include "plot/imagesurface.h"
+#include "windows/curve/trace.h"
 #include "windows/main/frmmain.h"
 #include "windows/decor.h"
 #include "windows/windows.h"
@@ -27,6 +28,9 @@ namespace zelta {
 
 namespace {
 
+const QLatin1String TraceKeys(" Left and Right trace a curve, Ctrl for big boxes, Home and End to its ends; Up and Down "
+                              "choose the curve; Space plays it.");
+
 // Tells a screen reader what the surface shows: the scale and the curves' labels.
 class SurfaceAccessible : public QAccessibleWidget {
 public:
@@ -44,8 +48,8 @@ public:
         if (!scale.isEmpty())
             scale += scale.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ");
         if (surface->curveLabels().isEmpty())
-            return scale + QStringLiteral("No curves drawn.");
-        return scale + QStringLiteral("Curves: ") + surface->curveLabels().join(QStringLiteral("; ")) + u'.';
+            return scale + QStringLiteral("No curves drawn.") + TraceKeys;
+        return scale + QStringLiteral("Curves: ") + surface->curveLabels().join(QStringLiteral("; ")) + u'.' + TraceKeys;
     }
 };
 
@@ -89,6 +93,8 @@ FrmCurve::FrmCurve()
     // Designed tab order: the surface, Reset, the scale label, Save, Copy.
     PicCurve->setFocusPolicy(Qt::StrongFocus);
     PicCurve->installEventFilter(this);
+    // After this window's filter, so the trace sees the focus leave before the filter takes it.
+    m_trace = new Trace(PicCurve, [] { return int(windows().frmMain()->plot.UnitTwips); });
     setTabOrder(PicCurve, Cmd);
     setTabOrder(Cmd, CmdSave);
     setTabOrder(CmdSave, CmdCopy);
@@ -186,7 +192,15 @@ void FrmCurve::Cmd_Click()
     main->focusOptOne();
 }
 
-void FrmCurve::Form_Unload() { resetMainWindow(); }
+void FrmCurve::Form_Unload()
+{
+    m_trace->stop();
+    resetMainWindow();
+}
+
+void FrmCurve::mnuPlay_Click() { m_trace->playCurve(); }
+
+void FrmCurve::mnuPlayAll_Click() { m_trace->playCurve(true); }
 
 bool FrmCurve::eventFilter(QObject *watched, QEvent *event)
 {

@@ -12,6 +12,7 @@ class QPushButton;
 namespace zelta {
 
 class ImageSurface;
+class Trace;
 
 class FrmCurve : public QWidget {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
     // The surface's menu: Copy to Clipboard, Save as Bitmap..., Export..., Print....
     void mnuExport_Click();
     void mnuPrint_Click();
+    void mnuPlay_Click();
+    void mnuPlayAll_Click();
 
     // Shows the window, modeless, in front of the main window.
     void showInFront();
@@ -38,6 +41,7 @@ public:
     QPushButton *CmdCopy, *CmdSave, *Cmd;
     QLabel *LblScale;
     QMenu *PictureMenu;
+    Trace *trace() const { return m_trace; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -50,6 +54,7 @@ private:
     void buildPictureMenu();
 
     bool m_fitToPage = false; // the last choice in the print dialog
+    Trace *m_trace;
 };
 
 // Writes the picture as BMP to an open device; on failure the reason is in error.

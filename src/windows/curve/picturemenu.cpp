@@ -3,6 +3,7 @@
 #include "platform/savefile.h"
 #include "plot/imagesurface.h"
 #include "plot/picturefiles.h"
+#include "sound/wav.h"
 #include "windows/curve/frmcurve.h"
 
 #include <QMenu>
@@ -26,6 +27,8 @@ constexpr MenuItem MenuItems[] = {
     {"mnuSave", "&Save as Bitmap...", QKeySequence::Save, &FrmCurve::CmdSave_Click},
     {"mnuExport", "&Export...", QKeySequence::UnknownKey, &FrmCurve::mnuExport_Click},
     {"mnuPrint", "&Print...", QKeySequence::Print, &FrmCurve::mnuPrint_Click},
+    {"mnuPlay", "P&lay Curve", QKeySequence::UnknownKey, &FrmCurve::mnuPlay_Click},
+    {"mnuPlayAll", "Play &All Curves", QKeySequence::UnknownKey, &FrmCurve::mnuPlayAll_Click},
 };
 // clang-format on
 } // namespace
@@ -58,13 +61,19 @@ void FrmCurve::mnuExport_Click()
     QStringList filters;
     for (const PictureType &type : PictureTypes)
         filters << QString::fromLatin1(type.filter);
+    filters << QString::fromLatin1(sound::WavFilter);
     const DialogService::PictureName chosen = dialogs().savePictureName(filters);
     if (chosen.fileName.isEmpty())
         return;
+    QString reason;
+    if (chosen.type == static_cast<int>(PictureTypes.size())) {
+        if (!sound::saveWav(PicCurve->curves(), chosen.fileName, &reason))
+            dialogs().message(QStringLiteral("The sound was not saved to %1: %2").arg(chosen.fileName, reason));
+        return;
+    }
     const PictureType &type = PictureTypes[static_cast<std::size_t>(
         std::clamp(chosen.type, 0, static_cast<int>(PictureTypes.size()) - 1))];
     const SurfaceRecord &record = PicCurve->record();
-    QString reason;
     const auto write = [&](QIODevice &device, QString &error) { return writePicture(record, type, device, error); };
     if (!saveFile(chosen.fileName, write, &reason))
         dialogs().message(QStringLiteral("The picture was not saved to %1: %2").arg(chosen.fileName, reason));
