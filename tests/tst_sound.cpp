@@ -127,8 +127,7 @@ private slots:
     // a second each at the bottom, the middle and the top of the grid.
     void playback()
     {
-        if (qEnvironmentVariableIsEmpty("ZELTAPLOT_SINK"))
-            QSKIP("no sound server of the test's own");
+        QVERIFY(!qEnvironmentVariableIsEmpty("ZELTAPLOT_SINK"));
         CurveValues curve{QString(), 0, 1, std::vector<double>(9000, 6800)};
         std::fill(curve.rows.begin() + 3000, curve.rows.begin() + 6000, 3400);
         std::fill(curve.rows.begin() + 6000, curve.rows.end(), 0);
