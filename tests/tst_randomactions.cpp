@@ -139,13 +139,6 @@ class TstRandomActions : public QObject {
                 shown << window;
         return shown;
     }
-    static QWidget *find(const QString &name)
-    {
-        for (QWidget *w : shownWindows())
-            if (QWidget *found = w->objectName() == name ? w : w->findChild<QWidget *>(name))
-                return found;
-        return nullptr;
-    }
     void start()
     {
         windows().destroyAll();
@@ -210,7 +203,7 @@ class TstRandomActions : public QObject {
         stepFailed.clear();
         FrmMain *main = windows().mainLoaded() ? windows().frmMain() : nullptr;
         QAction *item = main ? main->findChild<QAction *>(action.target()) : nullptr;
-        QWidget *target = find(action.target());
+        auto *target = qobject_cast<QWidget *>(drive::find(action.target()));
         action.done = action.verb() == u"menu" ? item && main->isVisible() : target && target->isVisible() && target->isEnabled();
         if (!action.done)
             return;
