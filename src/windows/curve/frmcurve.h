@@ -48,8 +48,6 @@ private:
     void resetMainWindow();
     // The surface's menu, opened by the right button, the Menu key or Shift+F10 anywhere in the window.
     void buildPictureMenu();
-
-    bool m_fitToPage = false; // the last choice in the print dialog
 };
 
 // Writes the picture as BMP to an open device; on failure the reason is in error.
