@@ -56,14 +56,17 @@ QString scaleCaption(PictureOptions::Scale scale)
 QString refusal(PictureOptions::Scale scale, const PaperPlan &plan, QSizeF area, const QString &paper)
 {
     const QSizeF picture = trueSizeMm() * plan.zoom;
+    const QString largest = plan.largest == PictureOptions::FitToPage
+                                ? QStringLiteral("No big box size fits: choose Fit to page.")
+                                : QStringLiteral("The largest scale that fits is %1.").arg(scaleCaption(plan.largest).toLower());
     return QStringLiteral("The picture was not printed: at %1 it is %2 x %3 mm, larger than the %4 x %5 mm "
-                          "of %6 within the margins. The largest scale that fits is %7.")
+                          "of %6 within the margins. %7")
         .arg(scaleCaption(scale).toLower())
         .arg(picture.width(), 0, 'f', 0)
         .arg(picture.height(), 0, 'f', 0)
         .arg(area.width(), 0, 'f', 0)
         .arg(area.height(), 0, 'f', 0)
-        .arg(paper, scaleCaption(plan.largest).toLower());
+        .arg(paper, largest);
 }
 
 } // namespace zelta
