@@ -95,11 +95,11 @@ protected:
     }
 
 private:
-    // The folder saved to last, where the next picture most likely goes too; from the
-    // remembered choices at first.
+    // The folder saved to last, where the next picture most likely goes too; at first the one
+    // remembered from an earlier run, while it is there.
     static QString &lastFolder()
     {
-        static QString folder = rememberedChoices().folder;
+        static QString folder = QFileInfo(rememberedChoices().folder).isDir() ? rememberedChoices().folder : QString();
         return folder;
     }
 

@@ -41,7 +41,8 @@ public:
     void points(float firstColumn, const float *rows, std::size_t count, QRgb colour)
     {
         pen(m_options.dark ? darkColour(colour) : colour, m_bold, Qt::RoundCap);
-        const double perTwip = m_scale.scale() / TwipsPerPixel, half = m_scale.thickness() / 2.0;
+        // A point's position unrounded lies within the pixel the screen sets for it.
+        const double perTwip = m_scale.scale() / TwipsPerPixel, half = (m_scale.thickness() - 1) / 2.0;
         for (std::size_t i = 0; i < count; ++i) {
             const float x = firstColumn + static_cast<float>(i), y = rows[i];
             if (m_scale.point(x, y).isNull() || (i > 0 && std::abs(y - rows[i - 1]) > SurfaceHeight / 2.0f))
