@@ -156,9 +156,8 @@ private slots:
         QTest::newRow("1 cm") << int(PictureOptions::OneCm) << 10.00;
         QTest::newRow("2 cm") << int(PictureOptions::TwoCm) << 20.00;
     }
-    // The SVG is drawn: sin x one polyline through its twip columns 1 to 9199 (9200 is the
-    // surface's edge, off it as on the screen), lines for the grid, no pixels as squares; its
-    // size on paper by the scale.
+    // The SVG is drawn: sin x one polyline from twip column 1 to 9199 (9200 is the surface's edge,
+    // off it as on the screen), lines for the grid, no pixels as squares; its size on paper by the scale.
     void svgDrawing()
     {
         QFETCH(int, scale);
@@ -168,7 +167,8 @@ private slots:
         dialogs.pictureNames << DialogService::PictureName{"sin.svg", Svg, {PictureOptions::Scale(scale), false, false, false}};
         windows().frmCurve()->mnuExport_Click();
         QXmlStreamReader xml(bytesOf("sin.svg"));
-        int rects = 0, longest = 0;
+        int rects = 0;
+        QStringList longest;
         double width = 0;
         while (xml.readNextStartElement() || !xml.atEnd()) {
             if (!xml.isStartElement())
@@ -176,11 +176,13 @@ private slots:
             if (xml.name() == u"svg")
                 width = xml.attributes().value("width").chopped(2).toDouble();
             rects += xml.name() == u"rect";
-            if (xml.name() == u"polyline")
-                longest = std::max<int>(longest, xml.attributes().value("points").split(u' ', Qt::SkipEmptyParts).size());
+            const QStringList points = xml.attributes().value("points").toString().split(u' ', Qt::SkipEmptyParts);
+            if (xml.name() == u"polyline" && points.size() > longest.size())
+                longest = points;
         }
         QCOMPARE(std::round(width / 18.4 * 100) / 100, bigBoxMm);
-        QCOMPARE(longest, 9199);
+        QCOMPARE(longest.value(0).section(u',', 0, 0).toDouble(), 1 + 7.0); // the line's middle, 7 twips on
+        QCOMPARE(longest.value(longest.size() - 1).section(u',', 0, 0).toDouble(), 9199 + 7.0);
         QVERIFY(rects <= 1);
     }
 
