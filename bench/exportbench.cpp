@@ -7,6 +7,7 @@
 #include "plot/grid.h"
 #include "plot/imagesurface.h"
 #include "plot/picturefiles.h"
+#include "plot/vectorcanvas.h"
 #include "presets/presets.h"
 
 #include <QBuffer>
@@ -44,6 +45,7 @@ public:
         QFont font;
         std::vector<QRectF> rects;
         std::vector<QLineF> lines;
+        std::vector<QPointF> polyline;
         QPointF at;
         QString text;
     };
@@ -58,6 +60,10 @@ public:
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawRects(const QRectF *rects, int count) override { add().rects.assign(rects, rects + count); }
     void drawLines(const QLineF *lines, int count) override { add().lines.assign(lines, lines + count); }
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode) override
+    {
+        add().polyline.assign(points, points + count);
+    }
     void drawTextItem(const QPointF &at, const QTextItem &item) override
     {
         Command &c = add();
@@ -77,6 +83,8 @@ public:
                 painter.drawRects(c.rects.data(), static_cast<int>(c.rects.size()));
             if (!c.lines.empty())
                 painter.drawLines(c.lines.data(), static_cast<int>(c.lines.size()));
+            if (!c.polyline.empty())
+                painter.drawPolyline(c.polyline.data(), static_cast<int>(c.polyline.size()));
             if (!c.text.isEmpty()) {
                 painter.setFont(c.font);
                 painter.drawText(c.at, c.text);
@@ -103,7 +111,7 @@ protected:
 private:
     Command &add()
     {
-        commands.push_back(Command{painter()->transform(), painter()->pen(), painter()->brush(), {}, {}, {}, {}, {}});
+        commands.push_back(Command{painter()->transform(), painter()->pen(), painter()->brush(), {}, {}, {}, {}, {}, {}});
         return commands.back();
     }
     const QPaintDevice &m_like;
@@ -129,6 +137,9 @@ void exportLines()
     };
     constexpr int Files = 41;
     QString error;
+    // The heaviest choices: the bold pen and every colour looked up.
+    const PictureOptions options{PictureOptions::TrueSize, true, true, false};
+    const double bold = boldWidthOnPaper(TwipsPerPixel, 1);
 
     QBuffer scratch;
     scratch.open(QIODevice::WriteOnly);
@@ -137,9 +148,10 @@ void exportLines()
     Capture pdfCommands(likePdf);
     {
         QPainter painter(&pdfCommands);
-        replay(record, painter, 15);
+        replayVectors(record, painter, TwipsPerPixel, options, bold);
     }
-    const double pdf = medianMicroseconds(fresh, [&] { writePicture(record, PictureTypes[4], buffer, error); }, Files);
+    const double pdf =
+        medianMicroseconds(fresh, [&] { writePicture(record, PictureTypes[4], buffer, error, options); }, Files);
     const qint64 pdfBytes = bytes.size();
     const double pdfFloor = medianMicroseconds(fresh, [&] {
         QPdfWriter writer(&buffer);
@@ -154,11 +166,10 @@ void exportLines()
     Capture svgCommands(likeSvg);
     {
         QPainter painter(&svgCommands);
-        painter.fillRect(QRectF(0, 0, SurfaceWidth, SurfaceHeight), Qt::white);
-        painter.scale(15, 15);
-        replay(record, painter, 1, SlantedLines::AsScreenPixels);
+        replayVectors(record, painter, TwipsPerPixel, options, bold);
     }
-    const double svg = medianMicroseconds(fresh, [&] { writePicture(record, PictureTypes[3], buffer, error); }, Files);
+    const double svg =
+        medianMicroseconds(fresh, [&] { writePicture(record, PictureTypes[3], buffer, error, options); }, Files);
     const qint64 svgBytes = bytes.size();
     const double svgFloor = medianMicroseconds(fresh, [&] {
         QSvgGenerator generator;

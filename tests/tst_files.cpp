@@ -97,8 +97,8 @@ private slots:
             box->close();
         });
         QPrinter printer;
-        bool fit = false;
-        QtDialogService().setUpPrinter(printer, fit);
+        PictureOptions options;
+        QtDialogService().setUpPrinter(printer, options);
         keys.removeAll(QKeySequence());
         QVERIFY(keys.size() > 3);
         for (const QKeySequence &key : keys)
@@ -150,34 +150,42 @@ private slots:
         QVERIFY(QDir("folder").removeRecursively());
     }
 
-    // The SVG shown at 96 dpi is the screen's picture wherever there is no text.
-    void svgAt96Dpi()
+    void svgDrawing_data()
     {
-        DRIVE("click OptFour; click CmdGrid; menu mnuCurve03; menu mnuOneOver; menu mnuCurve06; type TxtCoeff 3; click CmdContin;"
-              "click Cmdsin; click CmdMinus; type TxtCoeff 1; click CmdContin; click CmdXSquare; click cmdSketch");
-        QImage shown(613, 453, QImage::Format_RGB32);
-        shown.fill(Qt::white);
-        QPainter painter(&shown);
-        QSvgRenderer(exported(Svg)).render(&painter, QRectF(0, 0, 9200 / 15.0, 6800 / 15.0));
-        painter.end();
-        struct Texts { // drawn by the renderer's own rules: each text's box is left out, generously
-            QRegion boxes;
-            void line(float, float, float, float, QRgb) {}
-            void points(float, const float *, std::size_t, QRgb) {}
-            void text(const SurfaceRecord::Text &t)
-            {
-                const QFontMetrics m(t.font);
-                boxes += QRect(int(t.x / 15) - 3, int(t.y / 15) - 3, m.horizontalAdvance(t.text) * 3 / 2 + 6, m.height() + 6);
-            }
-        } texts;
-        windows().frmCurve()->PicCurve->record().replay(texts);
-        const QImage screen = windows().frmCurve()->PicCurve->Image();
-        int compared = 0;
-        for (int y = 0; y < 453; ++y)
-            for (int x = 0; x < 613; ++x)
-                if (!texts.boxes.contains(QPoint(x, y)) && ++compared)
-                    QVERIFY2(shown.pixel(x, y) == screen.pixel(x, y), qPrintable(QString("at %1,%2").arg(x).arg(y)));
-        QVERIFY(compared > 613 * 453 * 9 / 10);
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<double>("bigBoxMm"); // the width over the picture's 18.4 big boxes
+        QTest::newRow("true size") << int(PictureOptions::TrueSize) << 8.82;
+        QTest::newRow("1 cm") << int(PictureOptions::OneCm) << 10.00;
+        QTest::newRow("2 cm") << int(PictureOptions::TwoCm) << 20.00;
+    }
+    // The SVG is drawn: sin x one polyline from twip column 1 to 9199 (9200 is the surface's edge,
+    // off it as on the screen), lines for the grid, no pixels as squares; its size on paper by the scale.
+    void svgDrawing()
+    {
+        QFETCH(int, scale);
+        QFETCH(double, bigBoxMm);
+        DRIVE("click CmdGrid; menu mnuCurve04");
+        FileDialogs dialogs;
+        dialogs.pictureNames << DialogService::PictureName{"sin.svg", Svg, {PictureOptions::Scale(scale), false, false, false}};
+        windows().frmCurve()->mnuExport_Click();
+        QXmlStreamReader xml(bytesOf("sin.svg"));
+        int rects = 0;
+        QStringList longest;
+        double width = 0;
+        while (xml.readNextStartElement() || !xml.atEnd()) {
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == u"svg")
+                width = xml.attributes().value("width").chopped(2).toDouble();
+            rects += xml.name() == u"rect";
+            const QStringList points = xml.attributes().value("points").toString().split(u' ', Qt::SkipEmptyParts);
+            if (xml.name() == u"polyline" && points.size() > longest.size())
+                longest = points;
+        }
+        QCOMPARE(std::round(width / 18.4 * 100) / 100, bigBoxMm);
+        QCOMPARE(longest.value(0).section(u',', 0, 0).toDouble(), 1 + 7.0); // the line's middle, 7 twips on
+        QCOMPARE(longest.value(longest.size() - 1).section(u',', 0, 0).toDouble(), 9199 + 7.0);
+        QVERIFY(rects <= 1);
     }
 
     // The PDF's one page is the surface at true size, 460 x 340 points: white before anything is
@@ -217,6 +225,22 @@ private slots:
         QCOMPARE(dialogs.messages, QStringList());
     }
 
+    // Transparent paper: a PNG whose paper has alpha 0, with the grid and sin x opaque, the curve
+    // as on the screen at x = 0.5 (column 4850, row 3400 - 0.479 * 500 = 3160: pixel 323, 210).
+    void transparentPng()
+    {
+        DRIVE("click CmdGrid; menu mnuCurve04");
+        QString error;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(writePicture(windows().frmCurve()->PicCurve->record(), PictureTypes[Png1], buffer, error,
+                             {PictureOptions::TrueSize, false, false, true}));
+        const QImage png = QImage::fromData(buffer.data(), "PNG");
+        QCOMPARE(qAlpha(png.pixel(1, 448)), 0); // between small lines: twips 15, 6720
+        QCOMPARE(png.pixel(323, 210), windows().frmCurve()->PicCurve->Image().pixel(323, 210));
+        QCOMPARE(png.pixel(306, 300), qRgb(100, 100, 100)); // the Y axis
+    }
+
     // Thirty curves on one grid cost a float a column; Cls gives the memory back.
     void recordStaysSmall()
     {
@@ -233,34 +257,40 @@ private slots:
 
     void printed_data()
     {
-        QTest::addColumn<bool>("fit");
-        QTest::addColumn<int>("paper");
-        QTest::addColumn<int>("width"); // pixels at 300 dpi: A4 595 points, A6 297
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<int>("width"); // pixels at 300 dpi: A4 595 points, 842 turned
         QTest::addColumn<double>("squareMm");
-        // A4 within 10 mm margins leaves 190 x 277 mm: the 162.28 mm wide picture fits as it is,
-        // or grows by 190 / 162.28. A6 leaves 85 mm: the picture is cut at the margins.
-        QTest::newRow("true size") << false << int(QPageSize::A4) << 2480 << 8.82;
-        QTest::newRow("fit to page") << true << int(QPageSize::A4) << 2480 << 10.33;
-        QTest::newRow("true size, too large") << false << int(QPageSize::A6) << 1238 << 8.82;
+        // A4 within 10 mm margins leaves 190 x 277 mm for the 162.28 x 119.94 mm picture: fitted,
+        // it grows by 190 / 119.94 on the page turned.
+        QTest::newRow("true size") << int(PictureOptions::TrueSize) << false << 2480 << 8.82;
+        QTest::newRow("1 cm") << int(PictureOptions::OneCm) << false << 2480 << 10.00;
+        QTest::newRow("1 cm, bold lines") << int(PictureOptions::OneCm) << true << 2480 << 10.00;
+        QTest::newRow("fit to page") << int(PictureOptions::FitToPage) << false << 3509 << 13.97;
     }
     // Printed centred within the margins, so the Y axis runs through the centre of the sheet, and
-    // nothing in the margins.
+    // nothing in the margins. Bold, the Y axis is 0.6 mm wide, and the grid's small lines darker.
     void printed()
     {
-        QFETCH(bool, fit);
-        QFETCH(int, paper);
+        QFETCH(int, scale);
+        QFETCH(bool, bold);
         QFETCH(int, width);
         QFETCH(double, squareMm);
         FileDialogs dialogs;
-        dialogs.fit = fit;
-        dialogs.paper = QPageSize::PageSizeId(paper);
+        dialogs.options = {PictureOptions::Scale(scale), bold, false, false};
         DRIVE("click CmdGrid");
         dialogs.save(Print, "printed.pdf");
-        // A row below the X axis, clear of labels and small lines.
+        // A row 400 twips below the X axis, clear of labels; bold small lines are darker than 180.
         const QImage page = ::pdfPage("printed.pdf", 300);
         QCOMPARE(page.width(), width);
-        const QList<double> lines = linesAcross(page, page.height() / 2 + (fit ? 80 : 69), true, 215);
-        const auto axis = std::find_if(lines.begin(), lines.end(), [&](double c) { return std::abs(c - width / 2) < 2; });
+        const int row = page.height() / 2 + int(400 / 1440.0 * 300 * squareMm / 8.82);
+        const QList<double> lines = linesAcross(page, row, true, bold ? 180 : 215);
+        int axisWidth = 0;
+        for (int x = width / 2 - 20; x < width / 2 + 20; ++x)
+            axisWidth += qGray(page.pixel(x, row)) < 128;
+        QVERIFY2(std::abs(axisWidth - (bold ? 0.6 : 15 / 1440.0 * 25.4 * squareMm / 8.82) / 25.4 * 300) <= 1.5,
+                 qPrintable(QString::number(axisWidth)));
+        const auto axis = std::find_if(lines.begin(), lines.end(), [&](double c) { return std::abs(c - width / 2) < 3; });
         QVERIFY(axis != lines.end() && axis + 1 != lines.end());
         QVERIFY2(std::abs(*(axis + 1) - *axis - squareMm / 25.4 * 300) < 1.5, qPrintable(QString::number(*(axis + 1) - *axis)));
         // The margins, 10 mm in whole points (28), are 116.7 pixels wide.

@@ -105,6 +105,20 @@ class TstScenarios : public QObject {
         }
     }
 
+    // The picture's choices named in a step: cm1, cm2 or fit; bold, dark, clear.
+    static PictureOptions choices(const QStringList &args)
+    {
+        PictureOptions options;
+        for (const auto &[name, scale] : {std::pair{"cm1", PictureOptions::OneCm}, {"cm2", PictureOptions::TwoCm},
+                                          {"fit", PictureOptions::FitToPage}})
+            if (args.contains(QLatin1String(name)))
+                options.scale = scale;
+        options.bold = args.contains(u"bold");
+        options.dark = args.contains(u"dark");
+        options.transparent = args.contains(u"clear");
+        return options;
+    }
+
     // The steps only a test can take; the rest are a user's, played by drive.
     QString step(const QString &s)
     {
@@ -114,13 +128,13 @@ class TstScenarios : public QObject {
             m_dialogs->inputs << s.mid(s.indexOf(verb) + verb.size() + 1);
         } else if (verb == u"save") {
             m_dialogs->saveNames << rest;
-        } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf|bmp|wav> <name>
+        } else if (verb == u"export") { // export <png1|png2|png4|svg|pdf|bmp|wav> <name> [choices]
             const int type = int(QStringList{"png1", "png2", "png4", "svg", "pdf", "bmp", "wav"}.indexOf(args.value(0)));
-            m_dialogs->pictureNames << DialogService::PictureName{args.value(1), type};
+            m_dialogs->pictureNames << DialogService::PictureName{args.value(1), type, choices(args)};
             return drive::run(QStringLiteral("menu mnuExport"));
-        } else if (verb == u"printto") { // the next print dialog's answer: printto <name> [fit] [a6]
+        } else if (verb == u"printto") { // the next print dialog's answer: printto <name> [a6] [choices]
             m_dialogs->printTo = args.value(0);
-            m_dialogs->fit = args.contains(u"fit");
+            m_dialogs->options = choices(args);
             m_dialogs->paper = args.contains(u"a6") ? QPageSize::A6 : QPageSize::A4;
         } else if (verb == u"value") { // a stored term: value <slot> <column>
             const double v = windows().frmMain()->state.term(args.value(0).toInt(), args.value(1).toInt());

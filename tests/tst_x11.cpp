@@ -22,6 +22,7 @@ class TstX11 : public QObject {
     QTemporaryDir m_dir;
     QProcess m_cupsd;
     QImage m_copied;   // what each session copied
+    QByteArray m_copiedSvg;
     QStringList m_trace; // what the keyboard session saw
     static bool run(const QString &program, const QStringList &args)
     {
@@ -30,14 +31,15 @@ class TstX11 : public QObject {
         return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     }
 
-    static QImage clipboardPng()
+    static QByteArray clipboardAs(const char *type)
     {
         // With the event loop going, so this process can still serve the clipboard it owns.
         QProcess xclip;
         QSignalSpy finished(&xclip, &QProcess::finished);
-        xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", "image/png", "-o"});
-        return finished.wait(20000) ? QImage::fromData(xclip.readAllStandardOutput(), "PNG") : QImage();
+        xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", type, "-o"});
+        return finished.wait(20000) ? xclip.readAllStandardOutput() : QByteArray();
     }
+    static QImage clipboardPng() { return QImage::fromData(clipboardAs("image/png"), "PNG"); }
     // Runs xdotool; its output, or nothing when it fails. A step that waits for a window that never
     // comes must not hang the run.
     static std::optional<QString> xdotool(QStringList steps)
@@ -140,11 +142,13 @@ private slots:
         windows().destroyAll();
         const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
         QProcess program;
-        program.setEnvironment(QProcess::systemEnvironment() << "CUPS_SERVER=" + m_dir.filePath("cups.sock"));
+        program.setEnvironment(QProcess::systemEnvironment() << "CUPS_SERVER=" + m_dir.filePath("cups.sock")
+                                                             << "XDG_CONFIG_HOME=" + m_dir.path());
         program.setWorkingDirectory(m_dir.filePath("out")); // where the save dialog opens
         program.start(QStringLiteral(ZELTAPLOT_BIN));
         QVERIFY(program.waitForStarted() && xdotool(user));
         m_copied = clipboardPng();
+        m_copiedSvg = clipboardAs("image/svg+xml");
         // The printer's file, once written whole (the page is measured where it is printed to a file).
         QString sheet;
         QTRY_VERIFY_WITH_TIMEOUT([&] {
@@ -163,6 +167,13 @@ private slots:
         QCOMPARE(m_copied.pixel(290, 270), qRgb(126, 28, 231));
     }
 
+    // Beside the bitmap, the drawing at true size: the grid and the curve in the run's first colour.
+    void copiedSvg()
+    {
+        QVERIFY(m_copiedSvg.contains("width=\"162.278mm\" height=\"119.944mm\""));
+        QVERIFY(m_copiedSvg.contains("<polyline") && m_copiedSvg.contains("#7e1ce7"));
+    }
+
     // The exported PDF at 720 dpi: eighteen big squares across the page, 8.82 mm each, along the
     // row of twip 6130, clear of the curve, the labels and the small squares' lines.
     void exportedPdf()
@@ -173,8 +184,8 @@ private slots:
         QVERIFY(std::abs((columns.last() - columns.first()) / 18 / 720 * 25.4 - 8.82) < 0.02);
     }
 
-    // The SVG drawn by ImageMagick at 288 dpi, three pixels a screen pixel: the page at true size,
-    // the curve at x = 0.5 in the run's first colour.
+    // The SVG drawn by ImageMagick at 288 dpi, five twips a pixel: the page at true size, the curve
+    // at x = 0.5 (row 2740) a line 15 twips wide below it, in the run's first colour at its middle.
     void exportedSvg()
     {
         QProcess magick;
@@ -182,13 +193,14 @@ private slots:
         QVERIFY(magick.waitForFinished(60000));
         const QImage shown = QImage::fromData(magick.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
         QVERIFY(std::abs(shown.width() - 1840) <= 1 && std::abs(shown.height() - 1360) <= 1);
-        QCOMPARE(shown.pixel(970, 547), qRgb(126, 28, 231));
+        QCOMPARE(shown.pixel(970, 549), qRgb(126, 28, 231));
     }
 
     // The whole workflow with the keyboard alone: xdotool sends keys only, never the pointer.
     void keyboardSession()
     {
         QProcess program;
+        program.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + m_dir.path());
         program.start(QStringLiteral(ZELTAPLOT_BIN));
         QVERIFY(program.waitForStarted());
         QVERIFY(xdotool({"search", "--sync", "--onlyvisible", "--class", "zeltaplot", "sleep", "1"}));

@@ -1,18 +1,19 @@
 #include "platform/dialogs.h"
 
+#include "platform/pictureoptionsbox.h"
 #include "platform/twips.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -49,6 +50,8 @@ public:
         setAcceptMode(QFileDialog::AcceptSave);
         setFileMode(QFileDialog::AnyFile);
         setOption(QFileDialog::DontConfirmOverwrite, false);
+        // Qt's own dialog, which takes the picture's choices below its list.
+        setOption(QFileDialog::DontUseNativeDialog, bySuffix);
         if (!lastFolder().isEmpty())
             setDirectory(lastFolder());
         setNameFilters(filters);
@@ -92,10 +95,11 @@ protected:
     }
 
 private:
-    // The folder saved to last in this run, where the next picture most likely goes too.
+    // The folder saved to last, where the next picture most likely goes too; at first the one
+    // remembered from an earlier run, while it is there.
     static QString &lastFolder()
     {
-        static QString folder;
+        static QString folder = QFileInfo(rememberedChoices().folder).isDir() ? rememberedChoices().folder : QString();
         return folder;
     }
 
@@ -106,7 +110,7 @@ private:
 
 DialogService::PictureName DialogService::savePictureName(const QStringList &) { return {}; }
 
-bool DialogService::setUpPrinter(QPrinter &, bool &) { return false; }
+bool DialogService::setUpPrinter(QPrinter &, PictureOptions &) { return false; }
 
 DialogService::PictureName typedPictureName(const QString &typed, const QStringList &suffixes, int chosen)
 {
@@ -117,12 +121,12 @@ DialogService::PictureName typedPictureName(const QString &typed, const QStringL
     const QString suffix = QFileInfo(name).suffix().toLower();
     // The chosen type first: a PNG at a larger size keeps its size.
     if (suffix == suffixes.value(chosen))
-        return {name, chosen};
+        return {name, chosen, {}};
     if (suffixes.contains(suffix))
-        return {name, static_cast<int>(suffixes.indexOf(suffix))};
+        return {name, static_cast<int>(suffixes.indexOf(suffix)), {}};
     if (!name.endsWith(u'.'))
         name += u'.';
-    return {name + suffixes.value(chosen), chosen};
+    return {name + suffixes.value(chosen), chosen, {}};
 }
 
 DialogService &dialogs()
@@ -160,28 +164,39 @@ QString QtDialogService::saveBitmapName()
 
 DialogService::PictureName QtDialogService::savePictureName(const QStringList &filters)
 {
+    PictureChoices remembered = rememberedChoices();
     PictureFileDialog box(dialogParent(), filters, true);
+    box.selectNameFilter(filters.value(remembered.exportType));
+    auto *options = new PictureOptionsBox(remembered.options, false, &box);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addWidget(options, grid->rowCount(), 0, 1, grid->columnCount());
     const QString name = box.run();
     if (name.isEmpty())
         return {};
     // Again, for a dialog of the platform's own that our accept() never saw.
-    return typedPictureName(name, suffixesOf(filters), static_cast<int>(filters.indexOf(box.selectedNameFilter())));
+    PictureName chosen =
+        typedPictureName(name, suffixesOf(filters), static_cast<int>(filters.indexOf(box.selectedNameFilter())));
+    chosen.options = options->options();
+    remembered = {chosen.type, QFileInfo(chosen.fileName).absolutePath(), chosen.options};
+    rememberChoices(remembered);
+    return chosen;
 }
 
-bool QtDialogService::setUpPrinter(QPrinter &printer, bool &fitToPage)
+bool QtDialogService::setUpPrinter(QPrinter &printer, PictureOptions &options)
 {
+    PictureChoices remembered = rememberedChoices();
     QPrintDialog box(&printer, dialogParent());
-    auto *picture = new QWidget;
+    auto *picture = new PictureOptionsBox(remembered.options, true);
     picture->setWindowTitle(QStringLiteral("Picture"));
-    // Alt+F is the dialog's own "Output file".
-    auto *fit = new QCheckBox(QStringLiteral("Fi&t to page"), picture);
-    fit->setObjectName(QStringLiteral("fitToPage"));
-    fit->setChecked(fitToPage);
-    (new QVBoxLayout(picture))->addWidget(fit);
+    picture->setPaper(printer.pageLayout().pageSize().name(), printer.pageLayout().paintRect(QPageLayout::Millimeter).size());
     box.setOptionTabs({picture});
     if (box.exec() != QDialog::Accepted)
         return false;
-    fitToPage = fit->isChecked();
+    // Transparency is the files' choice alone: it is kept for them, and paper stays white.
+    const bool transparent = remembered.options.transparent;
+    remembered.options = options = picture->options();
+    remembered.options.transparent = transparent;
+    rememberChoices(remembered);
     return true;
 }
 

@@ -1,6 +1,8 @@
 // Every modal dialog of the program goes through this service, so tests can answer them.
 #pragma once
 
+#include "plot/printoptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,13 +25,14 @@ public:
     struct PictureName {
         QString fileName; // empty when cancelled
         int type = 0;     // index of the chosen filter
+        PictureOptions options;
     };
     // A save dialog for a picture of one of the types, each a filter such as "SVG drawing (*.svg)";
     // the name typed is read as typedPictureName reads it. A service that cannot ask cancels.
     virtual PictureName savePictureName(const QStringList &filters);
-    // The print dialog for the printer, with a choice to fit the picture to the page; false when
-    // cancelled. A service that cannot ask cancels.
-    virtual bool setUpPrinter(QPrinter &printer, bool &fitToPage);
+    // The print dialog for the printer, with the picture's choices; false when cancelled. A
+    // service that cannot ask cancels.
+    virtual bool setUpPrinter(QPrinter &printer, PictureOptions &options);
 };
 
 // A name typed for a picture, as file dialogs read one: a suffix of one of the types ("png",
@@ -47,7 +50,7 @@ public:
     QString input(const QString &prompt) override;
     QString saveBitmapName() override;
     PictureName savePictureName(const QStringList &filters) override;
-    bool setUpPrinter(QPrinter &printer, bool &fitToPage) override;
+    bool setUpPrinter(QPrinter &printer, PictureOptions &options) override;
 };
 
 } // namespace zelta

@@ -5,8 +5,6 @@
 namespace zelta {
 
 namespace {
-constexpr QRgb SmallBoxColour = qRgb(230, 230, 230);
-constexpr QRgb BigBoxColour = qRgb(190, 190, 190);
 constexpr QRgb AxisColour = qRgb(100, 100, 100);
 constexpr QRgb Black = qRgb(0, 0, 0);
 constexpr int Tick = 50;

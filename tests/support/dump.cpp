@@ -2,6 +2,7 @@
 
 #include "zeltatest.h"
 
+#include <QRegularExpression>
 #include <QAccessible>
 #include <QImageReader>
 
@@ -127,7 +128,16 @@ void files(QStringList &out, const QImage &surface)
             line += QStringLiteral(" %1x%2 %3 dots a metre").arg(image.width()).arg(image.height()).arg(image.dotsPerMeterX());
             if (image.convertToFormat(QImage::Format_RGB32) == surface)
                 line += QStringLiteral(" as the surface");
+            if (image.hasAlphaChannel())
+                line += QStringLiteral(" with alpha");
         }
+        // A vector file's size on paper, in millimetres: the scale and the page it chose.
+        const QString text = QString::fromLatin1(file.readAll());
+        if (const auto m = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(text); m.hasMatch())
+            line += QStringLiteral(" page %1 x %2 mm").arg(m.captured(1).toDouble() / 72 * 25.4, 0, 'f', 1)
+                        .arg(m.captured(2).toDouble() / 72 * 25.4, 0, 'f', 1);
+        if (const auto m = QRegularExpression(R"(<svg[^>]* width="([\d.]+)mm" height="([\d.]+)mm")").match(text); m.hasMatch())
+            line += QStringLiteral(" %1 x %2 mm").arg(m.captured(1), m.captured(2));
         out << line;
     }
 }
@@ -144,6 +154,8 @@ void clipboard(QStringList &out, const QImage &surface)
         if (image.convertToFormat(QImage::Format_RGB32) == surface)
             line += QStringLiteral(" as the surface");
     }
+    if (data->hasFormat(QStringLiteral("image/svg+xml")))
+        line += QStringLiteral(" and SVG");
     if (data->hasText())
         line += QStringLiteral(" text ") + quoted(data->text());
     out << line;

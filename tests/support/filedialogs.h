@@ -25,7 +25,8 @@ class FileDialogs : public ScriptedDialogs {
 public:
     QList<PictureName> pictureNames;
     QString printTo; // the next print dialog's file; it cancels when empty
-    bool fit = false, realDialogs = false;
+    bool realDialogs = false;
+    PictureOptions options; // the print dialog's answer
     QPageSize::PageSizeId paper = QPageSize::A4;
     PictureName savePictureName(const QStringList &filters) override
     {
@@ -34,7 +35,7 @@ public:
         return pictureNames.isEmpty() ? PictureName{} : pictureNames.takeFirst();
     }
     QString saveBitmapName() override { return realDialogs ? QtDialogService().saveBitmapName() : ScriptedDialogs::saveBitmapName(); }
-    bool setUpPrinter(QPrinter &printer, bool &fitToPage) override
+    bool setUpPrinter(QPrinter &printer, PictureOptions &chosen) override
     {
         if (printTo.isEmpty())
             return false;
@@ -42,7 +43,7 @@ public:
         printer.setOutputFileName(std::exchange(printTo, QString()));
         printer.setPageSize(QPageSize(paper));
         printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        fitToPage = fit;
+        chosen = options;
         return true;
     }
     // Saves the curve window's picture as the type, the name answered.
@@ -55,7 +56,7 @@ public:
             printTo = name;
             windows().frmCurve()->mnuPrint_Click();
         } else {
-            pictureNames << PictureName{name, type};
+            pictureNames << PictureName{name, type, {}};
             windows().frmCurve()->mnuExport_Click();
         }
     }

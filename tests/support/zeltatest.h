@@ -13,6 +13,7 @@
 #include "windows/splash/frmsplash.h"
 #include "windows/windows.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <QtWidgets>
@@ -26,7 +27,13 @@ protected:
     FrmMain *frm = nullptr;
 
 private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
+    // Remembered choices start empty in each run (none from an earlier one, nor the user's),
+    // unless the run is to read another's, named in ZELTATEST_SETTINGS.
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, qEnvironmentVariable("ZELTATEST_SETTINGS", m_dir.path()));
+    }
     void init()
     {
         frm = windows().frmMain();

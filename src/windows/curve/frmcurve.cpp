@@ -8,6 +8,7 @@
 #include "plot/geometry.h"
 #include "plot/imagesurface.h"
 #include "windows/curve/trace.h"
+#include "plot/picturefiles.h"
 #include "windows/main/frmmain.h"
 #include "windows/decor.h"
 #include "windows/windows.h"
@@ -20,6 +21,7 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -135,7 +137,11 @@ void FrmCurve::CmdCopy_Click()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setImage(PicCurve->Image());
+    // The bitmap as setImage gives it, and beside it the drawing for programs that take vectors.
+    auto *data = new QMimeData;
+    data->setImageData(PicCurve->Image());
+    data->setData(QStringLiteral("image/svg+xml"), svgPicture(PicCurve->record()));
+    clipboard->setMimeData(data);
 }
 
 bool writeBitmap(const QImage &picture, QIODevice &device, QString &error)

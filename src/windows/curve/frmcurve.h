@@ -53,7 +53,6 @@ private:
     // The surface's menu, opened by the right button, the Menu key or Shift+F10 anywhere in the window.
     void buildPictureMenu();
 
-    bool m_fitToPage = false; // the last choice in the print dialog
     Trace *m_trace;
 };
 

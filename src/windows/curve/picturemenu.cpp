@@ -74,7 +74,9 @@ void FrmCurve::mnuExport_Click()
     const PictureType &type = PictureTypes[static_cast<std::size_t>(
         std::clamp(chosen.type, 0, static_cast<int>(PictureTypes.size()) - 1))];
     const SurfaceRecord &record = PicCurve->record();
-    const auto write = [&](QIODevice &device, QString &error) { return writePicture(record, type, device, error); };
+    const auto write = [&](QIODevice &device, QString &error) {
+        return writePicture(record, type, device, error, chosen.options);
+    };
     if (!saveFile(chosen.fileName, write, &reason))
         dialogs().message(QStringLiteral("The picture was not saved to %1: %2").arg(chosen.fileName, reason));
 }
@@ -83,14 +85,19 @@ void FrmCurve::mnuPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Zeltaplot"));
-    if (!dialogs().setUpPrinter(printer, m_fitToPage))
+    PictureOptions options;
+    if (!dialogs().setUpPrinter(printer, options))
         return;
+    if (const QString refused = paperRefusal(printer, options); !refused.isEmpty()) {
+        dialogs().message(refused);
+        return;
+    }
     const QString fileName = printer.outputFileName();
     QString reason;
     if (!fileName.isEmpty()) {
-        if (!printPictureToFile(PicCurve->record(), printer, m_fitToPage, reason))
+        if (!printPictureToFile(PicCurve->record(), printer, options, reason))
             dialogs().message(QStringLiteral("The picture was not saved to %1: %2").arg(fileName, reason));
-    } else if (!printPicture(PicCurve->record(), printer, m_fitToPage)) {
+    } else if (!printPicture(PicCurve->record(), printer, options)) {
         dialogs().message(QStringLiteral("The picture was not printed: the printer %1 did not take it.")
                               .arg(printer.printerName()));
     }
