@@ -225,22 +225,6 @@ private slots:
         QCOMPARE(dialogs.messages, QStringList());
     }
 
-    // Transparent paper: a PNG whose paper has alpha 0, with the grid and sin x opaque, the curve
-    // as on the screen at x = 0.5 (column 4850, row 3400 - 0.479 * 500 = 3160: pixel 323, 210).
-    void transparentPng()
-    {
-        DRIVE("click CmdGrid; menu mnuCurve04");
-        QString error;
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(writePicture(windows().frmCurve()->PicCurve->record(), PictureTypes[Png1], buffer, error,
-                             {PictureOptions::TrueSize, false, false, true}));
-        const QImage png = QImage::fromData(buffer.data(), "PNG");
-        QCOMPARE(qAlpha(png.pixel(1, 448)), 0); // between small lines: twips 15, 6720
-        QCOMPARE(png.pixel(323, 210), windows().frmCurve()->PicCurve->Image().pixel(323, 210));
-        QCOMPARE(png.pixel(306, 300), qRgb(100, 100, 100)); // the Y axis
-    }
-
     // Thirty curves on one grid cost a float a column; Cls gives the memory back.
     void recordStaysSmall()
     {

@@ -127,7 +127,6 @@ class TstRandomActions : public QObject {
     Model model;
     bool ended = false;
     QString stepFailed;
-    qint64 soundPicture = 0; // the cache key of the picture last found sound
 
     static QList<QWidget *> shownWindows()
     {
@@ -268,30 +267,8 @@ class TstRandomActions : public QObject {
         for (std::size_t i = used; i < s.TermTable.size(); i += i < used + EquationState::Columns ? 1 : 97)
             if (s.TermTable[i] != 0)
                 return "a slot written beyond the terms";
-        return w.curveLoaded() ? brokenPicture(w.frmCurve()->PicCurve->Image(), s.GridDrawn) : QString();
-    }
-    QString brokenPicture(const QImage &picture, bool gridDrawn)
-    {
-        if (picture.size() != QSize(613, 453))
-            return "the picture changed its size";
-        if (picture.cacheKey() == soundPicture)
-            return {}; // not drawn on since
-        // Every third row is enough to see a grid, and a stray point on white paper.
-        bool small = false, big = false, white = true;
-        for (int y = 0; y < picture.height(); y += 3) {
-            const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-            for (int x = 0, width = picture.width(); x < width; ++x) {
-                small = small || line[x] == qRgb(230, 230, 230);
-                big = big || line[x] == qRgb(190, 190, 190);
-                white = white && line[x] == qRgb(255, 255, 255);
-            }
-        }
-        if (gridDrawn ? !(small && big) : !white)
-            return gridDrawn ? "a grid is drawn but not on the picture" : "no grid, yet the picture is not white";
-        soundPicture = picture.cacheKey();
         return {};
     }
-
     // Runs the list from a fresh start: the first broken invariant, or nothing.
     QString replay(QList<Action> &list, std::mt19937 *random = nullptr)
     {

@@ -128,8 +128,16 @@ void files(QStringList &out, const QImage &surface)
             line += QStringLiteral(" %1x%2 %3 dots a metre").arg(image.width()).arg(image.height()).arg(image.dotsPerMeterX());
             if (image.convertToFormat(QImage::Format_RGB32) == surface)
                 line += QStringLiteral(" as the surface");
-            if (image.hasAlphaChannel())
-                line += QStringLiteral(" with alpha");
+            if (image.hasAlphaChannel()) { // transparent paper: how much is clear, and whether the rest is as on screen
+                const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+                int clear = 0, unlike = argb.size() == surface.size() ? 0 : -1;
+                for (int y = 0; y < argb.height(); ++y)
+                    for (int x = 0; x < argb.width(); ++x)
+                        qAlpha(argb.pixel(x, y)) == 0 ? ++clear : unlike += unlike >= 0 && argb.pixel(x, y) != surface.pixel(x, y);
+                line += QStringLiteral(" with %1 clear pixels").arg(clear);
+                if (unlike >= 0)
+                    line += QStringLiteral(", %1 others unlike the surface").arg(unlike);
+            }
         }
         // A vector file's size on paper, in millimetres: the scale and the page it chose.
         const QString text = QString::fromLatin1(file.readAll());
