@@ -97,17 +97,6 @@ private slots:
         QVERIFY(std::abs(pitchAt(1, 8.8) - 880) < 4);
     }
 
-    // 1/x at one unit keeps no value at x = 0 (column 4600) and y = 1 (row 2900) at x = 1.
-    void keptValues()
-    {
-        ImageSurface surface;
-        EquationState state;
-        RandomSequence random;
-        drawPreset(surface, state, 500, Presets[3], QFont(), random);
-        QVERIFY(std::isnan(surface.curves().at(0).rowAt(4600)));
-        QCOMPARE(surface.curves().at(0).rowAt(5100), 2900.0);
-    }
-
     // tan x at one unit: off the top, then off the bottom at x = pi/2 (column 5385): silence there.
     void tanSilentAtPoles()
     {

@@ -1,6 +1,5 @@
 // What a scenario row cannot show: the order of events at start-up and when a curve window comes
-// to the front, and the grid below a pixel. Expected values are worked out by hand.
-#include "plot/grid.h"
+// to the front.
 #include "zeltatest.h"
 
 #include <QAccessible>
@@ -26,7 +25,6 @@ private:
 
 class TstWindows : public QObject {
     Q_OBJECT
-    ScriptedDialogs dialogs;
     FrmMain *frm = nullptr;
 
 private slots:
@@ -83,27 +81,6 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(curve));
             raises = 0; // the second time round it is in front, as the first left it
         }
-    }
-
-    // The grid as drawn, to the twip: the small boxes' lines start one twip in.
-    void gridToTheTwip()
-    {
-        struct Ops {
-            int small = 0;
-            QStringList firstSmall;
-            void line(float x1, float y1, float x2, float y2, QRgb colour)
-            {
-                if (colour == qRgb(230, 230, 230) && ++small && (x1 == 0 || y1 == 0 || x1 == 9200))
-                    firstSmall << QStringLiteral("%1,%2-%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
-            }
-            void points(float, const float *, std::size_t, QRgb) {}
-            void text(const SurfaceRecord::Text &) {}
-        } ops;
-        ImageSurface surface;
-        drawGrid(surface, OriginRow, OriginColumn, 0.5);
-        surface.record().replay(ops);
-        QCOMPARE(ops.small, 137 + 185);
-        QCOMPARE(ops.firstSmall, (QStringList{"1,0-9200,0", "0,1-0,6800", "9200,1-9200,6800"}));
     }
 };
 
