@@ -1,7 +1,6 @@
-// On a real X server: xdotool drives the program as a user would, with the mouse and with the
-// keyboard alone, and xclip reads what it copied; pictures are exported and printed to a CUPS PDF
-// printer of the test's own, and read back by poppler and ImageMagick.
-#include "pictureprobe.h"
+// On a real X server: xdotool drives the program as a user would, and xclip reads what it copied;
+// the picture is exported and printed to a CUPS PDF printer of the test's own, and read back by
+// ImageMagick.
 #include "plot/imagesurface.h"
 #include "windows/curve/frmcurve.h"
 #include "windows/help/frmhelp.h"
@@ -23,7 +22,6 @@ class TstX11 : public QObject {
     QProcess m_cupsd;
     QImage m_copied;   // what each session copied
     QByteArray m_copiedSvg;
-    QStringList m_trace; // what the keyboard session saw
     static bool run(const QString &program, const QStringList &args)
     {
         QProcess p;
@@ -51,22 +49,6 @@ class TstX11 : public QObject {
         if (!xdo.waitForFinished(70000) || xdo.exitCode() != 0)
             return std::nullopt;
         return QString::fromLocal8Bit(xdo.readAllStandardOutput()).trimmed();
-    }
-    // Keys to whatever window has the focus, then a pause for the program to answer.
-    static bool keys(const QStringList &names)
-    {
-        return xdotool(QStringList{"key", "--delay", "150"} + names + QStringList{"sleep", "0.7"}).has_value();
-    }
-    // Whether a window of that title shows, waiting for it up to ten seconds on a busy machine.
-    static bool visible(const char *title, bool wait = true)
-    {
-        return !xdotool(QStringList{"10"} + (wait ? QStringList{"search", "--sync"} : QStringList{"search"}) +
-                        QStringList{"--onlyvisible", "--name", title}).value_or("").isEmpty();
-    }
-    // What a window manager does when the user picks a window: the keyboard goes to it.
-    static bool focus(const char *title)
-    {
-        return xdotool({"search", "--onlyvisible", "--name", title, "windowfocus", "--sync", "%1", "sleep", "0.5"}).has_value();
     }
     // Finds the window by its title, then clicks the centre of the control in it.
     static QStringList click(const char *title, QWidget *w)
@@ -183,54 +165,6 @@ private slots:
         const QImage shown = QImage::fromData(magick.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
         QVERIFY(std::abs(shown.width() - 1840) <= 1 && std::abs(shown.height() - 1360) <= 1);
         QCOMPARE(shown.pixel(970, 549), qRgb(126, 28, 231));
-    }
-
-    // The whole workflow with the keyboard alone: xdotool sends keys only, never the pointer.
-    void keyboardSession()
-    {
-        QProcess program;
-        program.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + m_dir.path());
-        program.start(QStringLiteral(ZELTAPLOT_BIN));
-        QVERIFY(program.waitForStarted());
-        QVERIFY(xdotool({"search", "--sync", "--onlyvisible", "--class", "zeltaplot", "sleep", "1"}));
-        const auto seen = [this](const char *what, bool shown) { m_trace << QString(what) + (shown ? " shown" : " not shown"); };
-        // The splash alone, then the main window with the focus in the starting X value.
-        seen("main window", visible("^Zeltaplot$", false));
-        keys({"Return"});
-        seen("main window", visible("^Zeltaplot$"));
-        // Set Grid; 2, Continue; from x back to x^2; then + has the focus, and Sketch Curve is two on.
-        keys({"Tab", "Tab", "Return", "2", "Tab", "Return", "shift+Tab", "shift+Tab", "shift+Tab", "Return", "Tab", "Tab", "Return"});
-        seen("curve window", visible("^Curve$"));
-        // Copy by its button (the graph has the focus, then Reset, Save, Copy) and save by Ctrl+S.
-        keys({"Tab", "Tab", "Tab", "Return"});
-        m_copied = clipboardPng();
-        keys({"ctrl+s", "sleep", "1"});
-        xdotool({"type", "--delay", "20", m_dir.filePath("keys.bmp")});
-        keys({"Return", "sleep", "1"});
-        // A window manager would give the focus back after the dialog; there is none here.
-        focus("^Curve$");
-        // Help: past the first topic's two links to its button, down to "The Graph", chosen with Enter, closed with Escape.
-        keys({"F1", "sleep", "1"});
-        seen("help", visible("^Help$"));
-        keys({"Tab", "Tab", "Tab", "Down", "Down", "Down", "Return", "Escape"});
-        seen("help", visible("^Help$", false));
-        // About from the main window's menu (picked as a user picks a window), a key to dismiss it, and Exit.
-        focus("^Zeltaplot$");
-        keys({"alt+h", "a", "sleep", "1"});
-        seen("About", xdotool({"search", "--onlyvisible", "--class", "zeltaplot"}).value_or("").split('\n').size() == 3);
-        keys({"space", "alt+f", "e"});
-        seen("an end", program.waitForFinished(10000) && program.exitCode() == 0);
-        QCOMPARE(m_trace, (QStringList{"main window not shown", "main window shown", "curve window shown", "help shown",
-                                       "help not shown", "About shown", "an end shown"}));
-    }
-
-    // y = 2x^2 is 2 at x = 1 and x = -1 (columns 5100 and 4100, row 2400), in the run's first colour,
-    // copied and saved alike.
-    void keyboardPicture()
-    {
-        QCOMPARE(m_copied.pixel(340, 160), qRgb(126, 28, 231));
-        QCOMPARE(m_copied.pixel(273, 160), qRgb(126, 28, 231));
-        QCOMPARE(QImage(m_dir.filePath("keys.bmp")).convertToFormat(QImage::Format_RGB32), m_copied.convertToFormat(QImage::Format_RGB32));
     }
 };
 

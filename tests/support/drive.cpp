@@ -61,7 +61,8 @@ QString run(const QString &script)
         }
         if (verb == u"press") {
             for (const QString &key : step.trimmed().section(u' ', 1).split(u' ', Qt::SkipEmptyParts)) {
-                QWidget *to = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+                QWidget *to = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                              : QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
                 if (!to)
                     return QStringLiteral("%1: no window takes keys").arg(step);
                 keyClick(to, key);

@@ -10,7 +10,7 @@
 //   focus <control>      the focus given to it, as a screen reader or a click on it would
 //   show <window>        the window shown by the program, as its handlers show it
 //   close <window>       closed by its frame
-//   press <key> ...      keys as the window system delivers them, to the control with the focus
+//   press <key> ...      keys as the window system delivers them: to an open menu, else the focused control
 //   activate <window>    the window made the active one, as a window manager does on a click
 //   start [early]        the program started as main() does; early: not waiting for the first paint
 #pragma once
