@@ -4,7 +4,6 @@
 // compare a picture with tests/golden/<name>.png. ZELTAPLOT_GOLDEN=update writes both anew.
 // ZELTAPLOT_PASS picks the rows tagged [200] (at 200 %) or [bus] (announcements on a real bus).
 #include "dump.h"
-#include "filedialogs.h"
 #include "golden.h"
 #include "platform/fonts.h"
 #include "zeltatest.h"
