@@ -245,20 +245,6 @@ private slots:
         QCOMPARE(dialogs.messages, QStringList());
     }
 
-    // Thirty curves on one grid cost a float a column; Cls gives the memory back.
-    void recordStaysSmall()
-    {
-        ImageSurface surface;
-        drawGrid(surface, OriginRow, OriginColumn, 1);
-        EquationState equation;
-        RandomSequence random;
-        for (int i = 0; i < 30; ++i)
-            drawPreset(surface, equation, 500, Presets[0], surface.printFont(), random);
-        QVERIFY2(surface.record().bytes() < 3u << 20, qPrintable(QString::number(surface.record().bytes())));
-        surface.Cls();
-        QVERIFY(surface.record().isEmpty() && surface.record().bytes() < 64u << 10);
-    }
-
     void printed_data()
     {
         QTest::addColumn<int>("scale");

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QAccessible>
 #include <QImageReader>
+#include <QMimeDatabase>
 
 namespace dump {
 
@@ -108,22 +109,15 @@ void window(QStringList &out, QWidget *w)
             action(out, w, a);
 }
 
-// What the file is, by its first bytes, as another program would take it.
-QString kind(const QByteArray &bytes)
-{
-    for (const auto &[magic, name] : {std::pair{"BM", "BMP"}, {"\x89PNG", "PNG"}, {"%PDF", "PDF"}, {"<?xml", "SVG"}, {"RIFF", "RIFF"}})
-        if (bytes.startsWith(magic))
-            return QString::fromLatin1(name);
-    return QStringLiteral("unknown");
-}
-
 void files(QStringList &out, const QImage &surface)
 {
     for (const QFileInfo &f : QDir::current().entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
         QFile file(f.filePath());
-        const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
-        QString line = QStringLiteral("file %1: %2 %3 bytes").arg(f.fileName(), kind(start)).arg(f.size());
-        if (QImageReader reader(f.filePath()); kind(start) == u"BMP" || kind(start) == u"PNG") {
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        // What the file is by its content, as another program would take it.
+        const QString kind = QMimeDatabase().mimeTypeForFileNameAndData(QString(), bytes).name();
+        QString line = QStringLiteral("file %1: %2 %3 bytes").arg(f.fileName(), kind).arg(f.size());
+        if (QImageReader reader(f.filePath()); kind == u"image/bmp" || kind == u"image/png") {
             const QImage image = reader.read();
             line += QStringLiteral(" %1x%2 %3 dots a metre").arg(image.width()).arg(image.height()).arg(image.dotsPerMeterX());
             if (image.convertToFormat(QImage::Format_RGB32) == surface)
@@ -140,7 +134,7 @@ void files(QStringList &out, const QImage &surface)
             }
         }
         // A vector file's size on paper, in millimetres: the scale and the page it chose.
-        const QString text = QString::fromLatin1(file.readAll());
+        const QString text = QString::fromLatin1(bytes);
         if (const auto m = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(text); m.hasMatch())
             line += QStringLiteral(" page %1 x %2 mm").arg(m.captured(1).toDouble() / 72 * 25.4, 0, 'f', 1)
                         .arg(m.captured(2).toDouble() / 72 * 25.4, 0, 'f', 1);
@@ -192,7 +186,8 @@ void surface(QStringList &out, const ImageSurface *s)
         const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         colours.unite(QSet<QRgb>(row, row + image.width()));
     }
-    out << QStringLiteral("surface: %1 lines, %2 points, %3 colours").arg(count.lines).arg(count.dots).arg(colours.size());
+    out << QStringLiteral("surface: %1 lines, %2 points, %3 colours, %4 kB kept")
+               .arg(count.lines).arg(count.dots).arg(colours.size()).arg(s->record().bytes() / 1024);
     if (!count.texts.isEmpty())
         out << QStringLiteral("surface texts:") + count.texts;
 }
