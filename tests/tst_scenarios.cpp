@@ -10,8 +10,6 @@
 
 #include <QAccessible>
 
-#include <stdexcept>
-
 namespace {
 
 const QString Pass = qEnvironmentVariable("ZELTAPLOT_PASS");
@@ -36,14 +34,9 @@ QMap<QString, QStringList> readSnapshots()
 {
     QMap<QString, QStringList> sections;
     QFile f(SnapshotFile);
-    QString name;
     if (f.open(QIODevice::ReadOnly | QIODevice::Text))
-        for (const QString &line : QString::fromUtf8(f.readAll()).split(u'\n')) {
-            if (line.startsWith(QLatin1String("== ")))
-                name = line.mid(3), sections[name];
-            else if (!line.isEmpty() && !name.isEmpty())
-                sections[name] << line;
-        }
+        for (const QString &section : ('\n' + QString::fromUtf8(f.readAll())).split(QLatin1String("\n== "), Qt::SkipEmptyParts))
+            sections[section.section(u'\n', 0, 0)] = section.section(u'\n', 1).split(u'\n', Qt::SkipEmptyParts);
     return sections;
 }
 
@@ -81,7 +74,6 @@ class TstScenarios : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         delete m_dialogs;
         m_dialogs = new files::FileDialogs;
-        m_dialogs->realDialogs = false;
         programRandom() = RandomSequence();
         QLocale::setDefault(QLocale::c());
         QGuiApplication::clipboard()->clear();

@@ -40,12 +40,10 @@ class TstX11 : public QObject {
     static QImage clipboardPng() { return QImage::fromData(clipboardAs("image/png"), "PNG"); }
     // Runs xdotool; its output, or nothing when it fails. A step that waits for a window that never
     // comes must not hang the run.
-    static std::optional<QString> xdotool(QStringList steps)
+    static std::optional<QString> xdotool(const QStringList &steps)
     {
-        // A first step of digits alone is how many seconds to wait at most, 60 unless given.
-        const QString limit = !steps.isEmpty() && steps.first().toInt() > 0 ? steps.takeFirst() : QStringLiteral("60");
         QProcess xdo;
-        xdo.start(QStringLiteral("timeout"), QStringList{limit, "xdotool"} + steps);
+        xdo.start(QStringLiteral("timeout"), QStringList{"60", "xdotool"} + steps);
         if (!xdo.waitForFinished(70000) || xdo.exitCode() != 0)
             return std::nullopt;
         return QString::fromLocal8Bit(xdo.readAllStandardOutput()).trimmed();

@@ -198,15 +198,13 @@ QStringList state(const Seen &seen)
 {
     QStringList out;
     Windows &w = windows();
-    const std::pair<const char *, bool> loaded[] = {{"frmSplash", w.splashLoaded()}, {"frmMain", w.mainLoaded()},
-                                                    {"frmCurve", w.curveLoaded()}, {"frmHelp", w.helpLoaded()}};
-    for (const auto &[name, isLoaded] : loaded)
-        if (!isLoaded)
+    const std::pair<const char *, QWidget *> loaded[] = {
+        {"frmSplash", w.splashLoaded() ? w.frmSplash() : nullptr}, {"frmMain", w.mainLoaded() ? w.frmMain() : nullptr},
+        {"frmCurve", w.curveLoaded() ? w.frmCurve() : nullptr}, {"frmHelp", w.helpLoaded() ? w.frmHelp() : nullptr}};
+    for (const auto &[name, win] : loaded)
+        if (!win)
             out << QStringLiteral("%1: unloaded").arg(QLatin1String(name));
-    for (QWidget *win : {w.splashLoaded() ? static_cast<QWidget *>(w.frmSplash()) : nullptr,
-                         w.mainLoaded() ? static_cast<QWidget *>(w.frmMain()) : nullptr,
-                         w.curveLoaded() ? static_cast<QWidget *>(w.frmCurve()) : nullptr,
-                         w.helpLoaded() ? static_cast<QWidget *>(w.frmHelp()) : nullptr})
+    for (const auto &[name, win] : loaded)
         if (win)
             window(out, win);
     QWidget *focus = QApplication::focusWidget();
