@@ -130,12 +130,8 @@ class TstRandomActions : public QObject {
 
     static QList<QWidget *> shownWindows()
     {
-        Windows &w = windows();
-        QList<QWidget *> shown;
-        for (QWidget *window : std::initializer_list<QWidget *>{w.splashLoaded() ? w.frmSplash() : nullptr, w.mainLoaded() ? w.frmMain() : nullptr,
-                                                                w.curveLoaded() ? w.frmCurve() : nullptr, w.helpLoaded() ? w.frmHelp() : nullptr})
-            if (window && window->isVisible())
-                shown << window;
+        QList<QWidget *> shown = drive::loadedWindows();
+        shown.removeIf([](QWidget *w) { return !w->isVisible(); });
         return shown;
     }
     void start()

@@ -16,14 +16,18 @@
 
 namespace drive {
 
-QObject *find(const QString &name)
+QList<QWidget *> loadedWindows()
 {
     zelta::Windows &w = zelta::windows();
-    const QList<QWidget *> loaded{w.mainLoaded() ? w.frmMain() : nullptr, w.curveLoaded() ? w.frmCurve() : nullptr,
-                                  w.splashLoaded() ? w.frmSplash() : nullptr, w.helpLoaded() ? w.frmHelp() : nullptr};
-    for (QWidget *window : loaded) {
-        if (!window)
-            continue;
+    QList<QWidget *> loaded{w.splashLoaded() ? w.frmSplash() : nullptr, w.mainLoaded() ? w.frmMain() : nullptr,
+                            w.curveLoaded() ? w.frmCurve() : nullptr, w.helpLoaded() ? w.frmHelp() : nullptr};
+    loaded.removeAll(nullptr);
+    return loaded;
+}
+
+QObject *find(const QString &name)
+{
+    for (QWidget *window : loadedWindows()) {
         if (window->objectName() == name)
             return window;
         if (QObject *o = window->findChild<QObject *>(name))

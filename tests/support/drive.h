@@ -15,11 +15,16 @@
 //   start [early]        the program started as main() does; early: not waiting for the first paint
 #pragma once
 
+#include <QList>
 #include <QString>
+
+class QWidget;
 
 class QObject;
 
 namespace drive {
+// The windows loaded: the splash, the main, the curve and the help window, as far as they are.
+QList<QWidget *> loadedWindows();
 // The control, menu item or window of that name in any loaded window, or nothing.
 QObject *find(const QString &name);
 // Runs the steps; what went wrong, or nothing.

@@ -198,15 +198,12 @@ QStringList state(const Seen &seen)
 {
     QStringList out;
     Windows &w = windows();
-    const std::pair<const char *, QWidget *> loaded[] = {
-        {"frmSplash", w.splashLoaded() ? w.frmSplash() : nullptr}, {"frmMain", w.mainLoaded() ? w.frmMain() : nullptr},
-        {"frmCurve", w.curveLoaded() ? w.frmCurve() : nullptr}, {"frmHelp", w.helpLoaded() ? w.frmHelp() : nullptr}};
-    for (const auto &[name, win] : loaded)
-        if (!win)
+    const QList<QWidget *> loaded = drive::loadedWindows();
+    for (const char *name : {"frmSplash", "frmMain", "frmCurve", "frmHelp"})
+        if (std::none_of(loaded.begin(), loaded.end(), [name](QWidget *win) { return win->objectName() == QLatin1String(name); }))
             out << QStringLiteral("%1: unloaded").arg(QLatin1String(name));
-    for (const auto &[name, win] : loaded)
-        if (win)
-            window(out, win);
+    for (QWidget *win : loaded)
+        window(out, win);
     QWidget *focus = QApplication::focusWidget();
     out << QStringLiteral("focus: %1").arg(focus ? focus->window()->objectName() + u'.' + focus->objectName() : QStringLiteral("none"));
     if (w.mainLoaded()) {
