@@ -55,7 +55,6 @@ private slots:
         QTest::newRow("bitmap, no extension") << int(Bmp) << "plot" << "plot.bmp" << QByteArray("BM");
         QTest::newRow("bitmap, a quote") << int(Bmp) << "my\"plot" << "" << QByteArray();
         QTest::newRow("JPEG typed, PDF chosen") << int(Pdf) << "plot.jpg" << "plot.jpg.pdf" << QByteArray("%PDF");
-        QTest::newRow("BMP and a blank typed, SVG chosen") << int(Svg) << "plot.bmp " << "plot.bmp" << QByteArray("BM");
         QTest::newRow("export, a quote") << int(Svg) << "\"a\" \"b\"" << "" << QByteArray();
     }
     // The real dialogs, which ask before they replace a file: a name typed is saved exactly there, as

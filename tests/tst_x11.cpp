@@ -22,13 +22,6 @@ class TstX11 : public QObject {
     QProcess m_cupsd;
     QImage m_copied;   // what each session copied
     QByteArray m_copiedSvg;
-    static bool run(const QString &program, const QStringList &args)
-    {
-        QProcess p;
-        p.start(program, args);
-        return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    }
-
     static QByteArray clipboardAs(const char *type)
     {
         // With the event loop going, so this process can still serve the clipboard it owns.
@@ -83,9 +76,9 @@ private slots:
         QVERIFY(m_cupsd.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_dir.filePath("cups.sock")), 10000);
         const QStringList server{"-h", m_dir.filePath("cups.sock")};
-        QVERIFY(run("/usr/sbin/lpadmin", server + QStringList{"-p", "ZeltaPDF", "-E", "-v", "cups-pdf:/", "-P",
+        QVERIFY(!QProcess::execute("/usr/sbin/lpadmin", server + QStringList{"-p", "ZeltaPDF", "-E", "-v", "cups-pdf:/", "-P",
                                                               "/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"}));
-        QVERIFY(run("/usr/sbin/lpadmin", server + QStringList{"-d", "ZeltaPDF"}));
+        QVERIFY(!QProcess::execute("/usr/sbin/lpadmin", server + QStringList{"-d", "ZeltaPDF"}));
     }
     void cleanupTestCase()
     {

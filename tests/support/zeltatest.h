@@ -36,7 +36,6 @@ public:
     }
     QString input(const QString &prompt) override
     {
-        prompts.append(prompt);
         // A prompt that keeps coming back would loop for ever: stop the test instead.
         if (inputs.isEmpty())
             throw std::runtime_error("input box shown with no reply scripted");
@@ -45,7 +44,7 @@ public:
     }
     QString saveBitmapName() override { return saveNames.isEmpty() ? QString() : saveNames.takeFirst(); }
 
-    QStringList messages, prompts;
+    QStringList messages;
     QStringList shown;     // both, in the order shown, with the replies
     QStringList inputs;    // replies, in order
     QStringList saveNames; // names the save dialog returns
