@@ -50,17 +50,11 @@ bool someDigitsReadBack(double v, int digits)
     return false;
 }
 
+// The digits from the first to the last that is not a zero.
 int significantDigits(const QString &text)
 {
-    QString digits;
-    for (QChar c : text)
-        if (c.isDigit())
-            digits += c;
-    while (digits.startsWith(u'0'))
-        digits.remove(0, 1);
-    while (digits.endsWith(u'0'))
-        digits.chop(1);
-    return int(digits.size());
+    static const QRegularExpression outside(QStringLiteral("^[^1-9]*|[^1-9]*$")), digit(QStringLiteral("[0-9]"));
+    return int(QString(text).remove(outside).count(digit));
 }
 
 QString bits(double v)

@@ -15,8 +15,6 @@ private slots:
         QTest::addColumn<QRgb>("colour");
         QTest::addColumn<double>("contrast"); // against white, as WCAG's own examples give it
         QTest::newRow("black") << qRgb(0, 0, 0) << 21.0;
-        QTest::newRow("white") << qRgb(255, 255, 255) << 1.0;
-        QTest::newRow("red") << qRgb(255, 0, 0) << 4.0;
         QTest::newRow("#767676, the lightest grey that reads") << qRgb(0x76, 0x76, 0x76) << 4.54;
         QTest::newRow("#777777, one step too light") << qRgb(0x77, 0x77, 0x77) << 4.48;
     }
