@@ -1,8 +1,6 @@
 // The picture as files and on paper: the real dialogs, failed saves, and the files read back by
 // other programs.
 #include "zeltatest.h"
-#include "equation/sketch.h"
-#include "plot/grid.h"
 #include "presets/presets.h"
 
 #include <csignal>

@@ -4,7 +4,6 @@
 // compare a picture with tests/golden/<name>.png. ZELTAPLOT_GOLDEN=update writes both anew.
 // ZELTAPLOT_PASS picks the rows tagged [200] (at 200 %) or [bus] (announcements on a real bus).
 #include "dump.h"
-#include "golden.h"
 #include "platform/fonts.h"
 #include "zeltatest.h"
 
@@ -187,7 +186,7 @@ class TstScenarios : public QObject {
         } else if (auto *w = qobject_cast<QWidget *>(drive::find(what))) {
             shot = w->grab().toImage();
         }
-        return shot.isNull() ? QStringLiteral("picture %1: nothing to take").arg(what) : golden::mismatch(shot, name);
+        return shot.isNull() ? QStringLiteral("picture %1: nothing to take").arg(what) : dump::mismatch(shot, name);
     }
 
     static void compare(const QStringList &expected, const QStringList &now)

@@ -4,6 +4,7 @@
 // where that is not its caption.
 #pragma once
 
+#include <QImage>
 #include <QStringList>
 
 namespace dump {
@@ -20,5 +21,10 @@ QStringList state(const Seen &seen);
 // The lines of after that are not in before, and "key: (gone)" for keys before has and after lacks,
 // leaving out the controls of a window that is gone as a whole.
 QStringList changes(const QStringList &before, const QStringList &after);
+
+// Empty when the picture equals tests/golden/<name>.png; otherwise what differs, with the actual
+// picture and a difference picture (changed pixels red) written to the build's golden-out folder.
+// ZELTAPLOT_GOLDEN=update writes the picture as the one to compare with.
+QString mismatch(const QImage &picture, const QString &name);
 
 } // namespace dump
