@@ -7,8 +7,6 @@
 #include "platform/fonts.h"
 #include "zeltatest.h"
 
-#include <QAccessible>
-
 namespace {
 
 const QString Pass = qEnvironmentVariable("ZELTAPLOT_PASS");

@@ -2,8 +2,6 @@
 // to the front.
 #include "zeltatest.h"
 
-#include <QAccessible>
-
 // Counts one kind of event reaching an object, and notes whether the main window was loaded at the first.
 class EventCounter : public QObject {
 public:

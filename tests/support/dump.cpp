@@ -3,7 +3,6 @@
 #include "zeltatest.h"
 
 #include <QRegularExpression>
-#include <QAccessible>
 #include <QPainter>
 #include <QImageReader>
 #include <QMimeDatabase>
