@@ -202,6 +202,10 @@ private slots:
         QCOMPARE(std::round(width / 18.4 * 100) / 100, 10.00);
         QCOMPARE(longest.value(0).section(u',', 0, 0).toDouble(), 1 + 7.0); // the line's middle, 7 twips on
         QCOMPARE(longest.value(longest.size() - 1).section(u',', 0, 0).toDouble(), 9199 + 7.0);
+        for (qsizetype i = 1; i < longest.size(); ++i) { // each stretch's middle on sin x, within a twip: no corners
+            const auto mid = [&](int c) { return (longest[i - 1].section(u',', c, c).toDouble() + longest[i].section(u',', c, c).toDouble()) / 2 - 7; };
+            QVERIFY2(std::abs(mid(1) - (3400 - 500 * std::sin((mid(0) - 4600) / 500))) < 1, qPrintable(QString::number(mid(0))));
+        }
         QVERIFY(rects <= 1);
     }
 

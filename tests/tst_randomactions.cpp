@@ -312,8 +312,6 @@ private slots:
         QFETCH(unsigned, seed);
         std::mt19937 random(seed);
         QList<Action> history; // since the last fresh start
-        QElapsedTimer timer;
-        timer.start();
         QList<Action> none;
         replay(none, &random);
         for (int i = 0, actions = property("actions").toInt(); i < actions; ++i) {
@@ -338,7 +336,6 @@ private slots:
             if (ended)
                 history.clear(), start();
         }
-        std::printf("seed %u: %.0f actions a second\n", seed, property("actions").toInt() / (timer.nsecsElapsed() / 1e9));
     }
 };
 

@@ -77,19 +77,27 @@ private:
             m_painter.drawPolyline(m_run.data(), static_cast<int>(straightened()));
         m_run.clear();
     }
-    // On paper and in vector files, a point a twip from the next that lies within a quarter of a
-    // twip of the line past it adds nothing a reader can see, and costs most of the file's size
-    // and time. Bitmaps keep every point, so their pixels stay where the screen sets them.
+    // On paper and in vector files, points that all lie within a quarter of a twip of one line
+    // through a stretch of at most MaxStretch columns add nothing a reader can see, and cost most
+    // of the file's size and time. Bitmaps keep every point, so their pixels stay where the screen
+    // sets them.
     std::size_t straightened()
     {
         if (m_scale.scale() < TwipsPerPixel)
             return m_run.size();
-        std::size_t kept = 1;
+        std::size_t kept = 1, from = 0; // from: where the line drawn last ends, in the run
         for (std::size_t i = 1; i + 1 < m_run.size(); ++i) {
-            const QPointF from = m_run[kept - 1], to = m_run[i + 1] - from, at = m_run[i] - from;
-            const double cross = to.x() * at.y() - to.y() * at.x();
-            if (cross * cross > Tolerance * Tolerance * QPointF::dotProduct(to, to))
+            const QPointF start = m_run[from], chord = m_run[i + 1] - start;
+            bool straight = i + 1 - from <= MaxStretch;
+            for (std::size_t j = from + 1; straight && j <= i; ++j) {
+                const QPointF at = m_run[j] - start;
+                const double cross = chord.x() * at.y() - chord.y() * at.x();
+                straight = cross * cross <= Tolerance * Tolerance * QPointF::dotProduct(chord, chord);
+            }
+            if (!straight) {
                 m_run[kept++] = m_run[i];
+                from = i;
+            }
         }
         m_run[kept++] = m_run.back();
         return kept;
@@ -101,6 +109,7 @@ private:
     double m_bold;
     std::vector<QPointF> m_run;
     static constexpr double Tolerance = 0.25; // device units at 15 a pixel: twips
+    static constexpr std::size_t MaxStretch = 64;
 };
 
 } // namespace
