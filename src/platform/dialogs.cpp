@@ -99,7 +99,10 @@ private:
     // remembered from an earlier run, while it is there.
     static QString &lastFolder()
     {
-        static QString folder = QFileInfo(rememberedChoices().folder).isDir() ? rememberedChoices().folder : QString();
+        static QString folder = [] {
+            const QString remembered = rememberedChoices().folder;
+            return QFileInfo(remembered).isDir() ? remembered : QString();
+        }();
         return folder;
     }
 

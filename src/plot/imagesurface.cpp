@@ -79,9 +79,17 @@ void ImageSurface::drawPoints(float firstColumn, const float *rows, std::size_t 
 
 void ImageSurface::noteCurve(const QString &label)
 {
-    m_curveLabels << label;
-    if (!m_curves.empty() && m_curves.back().label.isNull())
+    if (!m_curves.empty())
         m_curves.back().label = label;
+}
+
+QStringList ImageSurface::curveLabels() const
+{
+    QStringList labels;
+    for (const CurveValues &curve : m_curves)
+        if (!curve.label.isNull())
+            labels << curve.label;
+    return labels;
 }
 
 void ImageSurface::beginCurve() { m_curves.push_back(CurveValues{QString(), ForeColor(), 0, {}}); }
@@ -97,7 +105,6 @@ void ImageSurface::keepRows(int firstColumn, const double *rows, std::size_t cou
 
 void ImageSurface::clear()
 {
-    m_curveLabels.clear();
     m_curves.clear();
     emit cleared();
     m_record.clear();

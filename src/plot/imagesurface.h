@@ -30,7 +30,7 @@ public:
 
     // The labels of the curves drawn since the surface was last cleared, for screen readers.
     void noteCurve(const QString &label);
-    const QStringList &curveLabels() const { return m_curveLabels; }
+    QStringList curveLabels() const;
     // Each curve's label, colour and plotted rows, in the order drawn.
     const std::vector<CurveValues> &curves() const { return m_curves; }
     void beginCurve() override;
@@ -62,7 +62,6 @@ private:
     double m_dpr = 1;
     bool m_flushPending = false;
     QRect m_drawn; // device pixels drawn on and not yet on screen
-    QStringList m_curveLabels;
     std::vector<CurveValues> m_curves;
     SurfaceRecord m_record;
     ImageCanvas m_canvas; // device pixels; the ratio is attached when the image leaves the surface

@@ -8,17 +8,13 @@
 
 #include <vector>
 
-class QIODevice;
-
 namespace zelta::sound {
 
 // A stereo 16-bit PCM WAV of the interleaved samples at SampleRate.
 QByteArray wavBytes(const Samples &stereo);
 // The curves' sweeps one after another, a short silence between two.
 Samples allCurves(const std::vector<CurveValues> &curves);
-// Writes the WAV of the curves to the device; on failure the reason is in error.
-bool writeWav(const std::vector<CurveValues> &curves, QIODevice &device, QString &error);
-// Saves it as every file is saved: whole or not at all, the earlier file kept on failure.
+// Saves the WAV of the curves as every file is saved: whole or not at all, the earlier file kept on failure.
 bool saveWav(const std::vector<CurveValues> &curves, const QString &fileName, QString *error);
 
 // How the export dialog offers it, after the pictures.
